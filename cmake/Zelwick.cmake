@@ -5,6 +5,10 @@ function(zelwick_add_library target folder)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
+  if(NOT sources)
+    message(STATUS "${target}: no sources yet, skipped")
+    return()
+  endif()
   add_library(${target} SHARED ${sources} ${headers})
   set_target_properties(${target} PROPERTIES
     VERSION ${PROJECT_VERSION}
