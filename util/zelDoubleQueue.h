@@ -10,9 +10,8 @@ struct zelDoubleQueueNode_struct
 	double m_value;
 };
 
-// Append-only list of doubles with a read cursor. Unlike the string
-// queue, values pushed after the reader reached the end are only read after
-// Reset.
+// Append-only list of doubles with a read cursor. Unlike the string queue,
+// values pushed after the reader reached the end are only read after Reset.
 class zelDoubleQueue
 {
 public:
