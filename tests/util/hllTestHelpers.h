@@ -1,0 +1,50 @@
+#ifndef HLL_TEST_HELPERS_H
+#define HLL_TEST_HELPERS_H
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "zelStringQueue.h"
+
+// Every line recorded in the queue, from the first.
+inline std::vector<std::string> RecordedLines(zelStringQueue& p_queue)
+{
+	std::vector<std::string> lines;
+	p_queue.Reset();
+	while (!p_queue.IsEndOfQueue())
+	{
+		char* line = p_queue.Pop();
+		lines.push_back(line);
+		free(line);
+	}
+	return lines;
+}
+
+// An anonymous temporary stream holding the text, positioned at its start;
+// close it with fclose.
+inline FILE* TextStream(const std::string& p_text)
+{
+	FILE* file = tmpfile();
+	fwrite(p_text.data(), 1, p_text.size(), file);
+	rewind(file);
+	return file;
+}
+
+// Runs p_call and returns the const char* it throws, or null if it throws nothing.
+template <typename Call>
+const char* Thrown(Call p_call)
+{
+	try
+	{
+		p_call();
+	}
+	catch (const char* p_error)
+	{
+		return p_error;
+	}
+	return nullptr;
+}
+
+#endif
