@@ -14,10 +14,13 @@ from synth import RATE, Noise, note_to_midi, midi_to_hz, peak, smooth_step, writ
 EIGHTHS_PER_BAR = 8
 
 # Level of each instrument in the mix, and where it stands (-1 left, 1 right).
+# A lead instrument plays at its level; any instrument playing the counter
+# part, or the music box doubling the tune an octave up, plays softer.
 LEVELS = {
-	"celesta": 0.5, "flute": 0.36, "counter": 0.2, "musicbox": 0.12, "harp": 0.13,
+	"celesta": 0.5, "flute": 0.36, "musicbox": 0.42, "octave": 0.12, "harp": 0.13,
 	"pad": 0.045, "bass": 0.34, "shaker": 0.035, "jingle": 0.03,
 }
+COUNTER_SHARE = 0.5
 PANS = {
 	"celesta": 0.0, "flute": 0.05, "counter": -0.3, "musicbox": 0.3, "harp": -0.35,
 	"bass": 0.0, "shaker": 0.4, "jingle": -0.45,
@@ -327,7 +330,7 @@ def arrange(p_sections, p_eighth):
 					events.append(Event("jingle", human.randrange(6), bar_start + step, 1, level, PANS["jingle"]))
 			for part, bars in section.parts.items():
 				instrument = section.voices.get(part, "flute")
-				level = LEVELS["counter"] if part == "counter" else LEVELS[instrument]
+				level = LEVELS[instrument] * (COUNTER_SHARE if part == "counter" else 1.0)
 				pan = PANS["counter"] if part == "counter" else PANS[instrument]
 				position = bar_start
 				for note, length in bars[index]:
@@ -338,7 +341,7 @@ def arrange(p_sections, p_eighth):
 							level * accent * human.uniform(0.93, 1.0), pan))
 						if part == "melody" and section.band.get("octave") == "on":
 							events.append(Event("musicbox", note + 12, position, length,
-								LEVELS["musicbox"] * accent, PANS["musicbox"]))
+								LEVELS["octave"] * accent, PANS["musicbox"]))
 					position += length
 			bar += 1
 	return events, bar
