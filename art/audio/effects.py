@@ -53,13 +53,13 @@ def collision():
 	crunch."""
 	length = samples(0.2)
 	thud = partials(length, 105.0, [
-		(1.0, 1.0, 0.07),
-		(2.0, 0.75, 0.045),
-		(3.0, 0.4, 0.03),
-		(4.1, 0.15, 0.02),
+		(1.0, 0.7, 0.07),
+		(2.0, 0.8, 0.045),
+		(3.0, 0.45, 0.03),
+		(4.1, 0.18, 0.02),
 	], p_glide=lambda t: 1.0 + 0.7 * math.exp(-t / 0.018))
 	crunch_source = Noise(random.Random(4101), 900.0, 0.9)
-	crunch = [crunch_source.next() * 0.5 * math.exp(-i / (0.014 * RATE)) for i in range(length)]
+	crunch = [crunch_source.next() * 0.6 * math.exp(-i / (0.014 * RATE)) for i in range(length)]
 	mixed = [a + b for a, b in zip(thud, crunch)]
 	return shaped(mixed, 0.002, 0.05)
 

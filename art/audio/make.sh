@@ -21,6 +21,8 @@ length=$(soxi -s "$work/dry.wav")
 sox -R "$work/dry.wav" "$work/dry.wav" -e floating-point -b 32 "$work/twice.wav" \
 	highpass 25 reverb 45 60 80 90 12 -3
 sox -R "$work/twice.wav" "$work/loop.wav" trim "${length}s" "${length}s"
-sox -R "$work/loop.wav" -b 16 "$work/music.wav" gain -n -4
+# Peaks at -6 dBFS: the music stays behind the effects, and the two
+# together rarely reach full scale in the mixer.
+sox -R "$work/loop.wav" -b 16 "$work/music.wav" gain -n -6
 oggenc -Q --serial 48151623 -q 4 -o "$data/music.ogg" "$work/music.wav"
 echo "music.ogg: $(soxi -s "$work/music.wav") samples at $(soxi -r "$work/music.wav") Hz"
