@@ -3,12 +3,12 @@
 
 #include "zelStringQueue.h"
 
-#include <SDL/SDL.h>
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,26 +20,51 @@ namespace TextureFixtures
 		unsigned char red, green, blue;
 	};
 
-	// Writes a BMP of the given size; p_pixels are rows from the top, as in the file.
+	inline void PutLittleEndian(std::string& p_bytes, unsigned long p_value, int p_size)
+	{
+		for (int byte = 0; byte < p_size; ++byte)
+			p_bytes += static_cast<char>((p_value >> (8 * byte)) & 0xFF);
+	}
+
+	// Writes a 24-bit BMP; p_pixels are rows from the top, as the picture is seen.
+	// Written by hand because SDL cannot make surfaces as large as some tests need.
 	inline void WriteImage(const std::string& p_path, int p_width, int p_height, const std::vector<Rgb>& p_pixels)
 	{
-		SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, p_width, p_height, 32,
-			0x00FF0000, 0x0000FF00, 0x000000FF, 0);
-		ASSERT_TRUE(surface != NULL) << SDL_GetError();
-		ASSERT_EQ(p_pixels.size(), static_cast<size_t>(p_width * p_height));
-		SDL_LockSurface(surface);
-		for (int row = 0; row < p_height; ++row)
+		ASSERT_EQ(p_pixels.size(), static_cast<size_t>(p_width) * p_height);
+		const unsigned long rowSize = (static_cast<unsigned long>(p_width) * 3 + 3) / 4 * 4;
+		const unsigned long imageSize = rowSize * p_height;
+		std::string bytes = "BM";
+		PutLittleEndian(bytes, 54 + imageSize, 4);
+		PutLittleEndian(bytes, 0, 4);
+		PutLittleEndian(bytes, 54, 4);
+		PutLittleEndian(bytes, 40, 4);
+		PutLittleEndian(bytes, p_width, 4);
+		PutLittleEndian(bytes, p_height, 4);
+		PutLittleEndian(bytes, 1, 2);
+		PutLittleEndian(bytes, 24, 2);
+		PutLittleEndian(bytes, 0, 4);
+		PutLittleEndian(bytes, imageSize, 4);
+		PutLittleEndian(bytes, 2835, 4);
+		PutLittleEndian(bytes, 2835, 4);
+		PutLittleEndian(bytes, 0, 4);
+		PutLittleEndian(bytes, 0, 4);
+		// BMP rows run from the bottom up, blue first.
+		for (int row = p_height - 1; row >= 0; --row)
 		{
+			std::string line;
 			for (int column = 0; column < p_width; ++column)
 			{
-				const Rgb& colour = p_pixels[row * p_width + column];
-				const Uint32 pixel = SDL_MapRGB(surface->format, colour.red, colour.green, colour.blue);
-				std::memcpy(static_cast<Uint8*>(surface->pixels) + row * surface->pitch + column * 4, &pixel, 4);
+				const Rgb& colour = p_pixels[static_cast<size_t>(row) * p_width + column];
+				line += static_cast<char>(colour.blue);
+				line += static_cast<char>(colour.green);
+				line += static_cast<char>(colour.red);
 			}
+			line.resize(rowSize, '\0');
+			bytes += line;
 		}
-		SDL_UnlockSurface(surface);
-		ASSERT_EQ(0, SDL_SaveBMP(surface, p_path.c_str())) << SDL_GetError();
-		SDL_FreeSurface(surface);
+		std::ofstream file(p_path.c_str(), std::ios::binary);
+		file << bytes;
+		ASSERT_TRUE(file.good()) << p_path;
 	}
 
 	// An image of one colour.
