@@ -30,7 +30,7 @@ OWNED = [
 # The text font: tiles of CELL pixels drawn 1:1 in white speech bubbles.
 FONT = {"family": "DejaVu Sans Mono", "weight": "bold", "size": 13, "cell": (8, 16), "baseline": 12, "ink": "#1f2d45"}
 # The spinning text's letters: scaled and moved around a circle over the game.
-LETTERS = {"family": "DejaVu Sans", "weight": "bold", "size": 28, "cell": (32, 36), "baseline": 27}
+LETTERS = {"family": "DejaVu Sans", "weight": "bold", "size": 28, "cell": (36, 38), "baseline": 28}
 
 # Shadows are a cool dark blue, never black, to suit the snow.
 SHADOW_COLOUR = (24, 44, 78)
