@@ -287,7 +287,7 @@ SHAKER_ACCENTS = {
 }
 
 
-def arrange(p_sections, p_eighth):
+def arrange(p_sections):
 	"""Turns the sections into note events: the written parts plus the pad,
 	bass, harp broken chords and light percussion that each section asks for."""
 	human = random.Random(2024)
@@ -389,7 +389,7 @@ def render(p_score, p_output):
 	if bar_length != int(bar_length):
 		raise ValueError("a bar at %g beats per minute is not a whole number of samples" % tempo)
 	eighth = bar_length / EIGHTHS_PER_BAR
-	events, bars = arrange(sections, eighth)
+	events, bars = arrange(sections)
 	total = int(bar_length) * bars
 	left = [0.0] * total
 	right = [0.0] * total

@@ -10,10 +10,6 @@ import wave
 RATE = 22050
 
 
-def seconds(p_samples):
-	return p_samples / RATE
-
-
 def samples(p_seconds):
 	return int(round(p_seconds * RATE))
 
@@ -97,17 +93,11 @@ class Noise:
 		return self.band
 
 
-def mix_into(p_target, p_source, p_offset, p_gain=1.0, p_wrap=False):
-	"""Adds p_source into p_target from p_offset; with p_wrap, what runs past
-	the end continues at the start (for a looping buffer)."""
-	length = len(p_target)
-	for i, value in enumerate(p_source):
-		j = p_offset + i
-		if j >= length:
-			if not p_wrap:
-				break
-			j %= length
-		p_target[j] += value * p_gain
+def mix_into(p_target, p_source, p_offset, p_gain=1.0):
+	"""Adds p_source into p_target from p_offset; what runs past the end is
+	dropped."""
+	for i, value in enumerate(p_source[:max(0, len(p_target) - p_offset)]):
+		p_target[p_offset + i] += value * p_gain
 
 
 def peak(p_signal):
