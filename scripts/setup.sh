@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config libgtest-dev
+  g++ cmake make pkg-config libgtest-dev clang libclang-rt-14-dev
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth xdotool imagemagick
