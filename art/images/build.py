@@ -167,23 +167,23 @@ def playfield():
 def ice_vanishing():
 	"""The ice cracks, breaks into four shards that drift apart, shrink and
 	melt away in a glitter."""
+	shards = inner("ice_shards.svg", "shards")
+	defs = shards[:shards.index("</defs>") + 7]
+	pieces = [shards[shards.index('<g id="shards_shard%d">' % q):] for q in range(4)]
+	pieces = [p[:p.index("</g>") + 4] for p in pieces]
+	style = '<g fill="url(#shards_body)" stroke="#2f6c9e" stroke-width="1" stroke-linejoin="round">'
 	frames = []
 	# (how far the shards part, how far they turn, their size, their opacity)
-	steps = [(0, 0, 1.0, 1.0), (1.5, 6, 0.82, 1.0), (3, 14, 0.68, 0.9),
-		(4.5, 24, 0.54, 0.7), (5.5, 34, 0.42, 0.45), (6.5, 44, 0.3, 0.2)]
-	quarters = [(0, 0, -1, -1), (12, 0, 1, -1), (0, 12, -1, 1), (12, 12, 1, 1)]
-	for n, (spread, turn, scale, opacity) in enumerate(steps):
-		body = ""
-		for q, (x, y, dx, dy) in enumerate(quarters):
-			cx, cy = x + 6, y + 6
-			body += '<clipPath id="q%d"><rect x="%d" y="%d" width="12" height="12"/></clipPath>' % (q, x, y)
-			body += ('<g opacity="%g" transform="translate(%g %g) rotate(%g %g %g) translate(%g %g) scale(%g) translate(%g %g)">'
-				'<g clip-path="url(#q%d)"><use xlink:href="#shared_ice"/></g></g>'
-				% (opacity, dx * spread, dy * spread, dx * dy * turn, cx, cy, cx, cy, scale, -cx, -cy, q))
-		if n == 0:
-			body += inner("ice_cracks.svg")
-		else:
-			body += '<g opacity="%g">%s</g>' % (min(1.0, opacity + 0.3), inner("sparkles.svg"))
+	steps = [(1.2, 5, 0.9, 1.0), (2.6, 12, 0.78, 0.95), (4, 20, 0.64, 0.8),
+		(5.2, 30, 0.5, 0.55), (6.2, 40, 0.36, 0.3)]
+	centres = [(6, 6, -1, -1), (18, 6, 1, -1), (6, 18, -1, 1), (18, 18, 1, 1)]
+	frames.append(draw("<use xlink:href=\"#shared_ice\"/>" + inner("ice_cracks.svg"), 24, 24))
+	for spread, turn, scale, opacity in steps:
+		body = defs
+		for piece, (cx, cy, dx, dy) in zip(pieces, centres):
+			body += ('<g opacity="%g" transform="translate(%g %g) rotate(%g %g %g) translate(%g %g) scale(%g) translate(%g %g)">%s%s</g></g>'
+				% (opacity, dx * spread, dy * spread, dx * dy * turn, cx, cy, cx, cy, scale, -cx, -cy, style, piece))
+		body += '<g opacity="%g">%s</g>' % (min(1.0, opacity + 0.3), inner("sparkles.svg"))
 		frames.append(draw(body, 24, 24))
 	frames_sprite("_ice", "ice", frames, CRISP, 50, "bHalt", title="ice vanishing")
 	return frames
@@ -193,15 +193,15 @@ def kitten_vanishing():
 	"""A rescued kitten smiles, a heart pops up beside it and it hops away,
 	shrinking into the distance."""
 	# (size, rise, opacity of the kitten, size and opacity of the heart)
-	steps = [(1.0, 0, 1.0, 0, 0), (1.0, 0, 1.0, 0.6, 1.0), (0.86, 1.5, 1.0, 0.9, 1.0), (0.72, 3, 0.95, 1.1, 1.0),
-		(0.58, 4.5, 0.8, 1.2, 0.8), (0.44, 6, 0.55, 1.3, 0.5), (0.3, 7.5, 0.3, 1.4, 0.2)]
+	steps = [(1.0, 0, 1.0, 0, 0), (1.0, 0, 1.0, 0.6, 1.0), (0.86, 1.5, 1.0, 0.8, 1.0), (0.72, 3, 0.95, 0.9, 1.0),
+		(0.58, 4.5, 0.8, 1.0, 0.8), (0.44, 6, 0.55, 1.05, 0.5), (0.3, 7.5, 0.3, 1.1, 0.2)]
 	frames = []
 	for scale, rise, opacity, heart, heart_opacity in steps:
-		body = ('<g opacity="%g" transform="translate(12 %g) scale(%g) translate(-12 -12)">'
-			'<use xlink:href="#shared_kitten_happy"/></g>' % (opacity, 12 - rise, scale))
+		body = ('<g opacity="%g" transform="translate(%g %g) scale(%g) translate(-12 -12)">'
+			'<use xlink:href="#shared_kitten_happy"/></g>' % (opacity, 12 - rise * 0.5, 12 - rise, scale))
 		if heart:
 			body += '<g opacity="%g">%s</g>' % (heart_opacity, inner("sparkles.svg"))
-			body += ('<g opacity="%g" transform="translate(18.5 6) scale(%g) translate(-4 -8.7)">%s</g>'
+			body += ('<g opacity="%g" transform="translate(19 5.5) scale(%g) translate(-4 -8.7)">%s</g>'
 				% (heart_opacity, heart, inner("glyph_heart.svg")))
 		frames.append(draw(body, 24, 24))
 	frames_sprite("_kitten", "kitten", frames, CRISP, 60, "bHalt", title="kitten vanishing")
