@@ -24,9 +24,11 @@ cmake --build "$build" -j "$(nproc)"
 
 export SDL_AUDIODRIVER=dummy
 export LIBGL_ALWAYS_SOFTWARE=1
+# Fail loudly instead of falling back to a text-mode driver without GL.
+export SDL_VIDEODRIVER=x11
 run=(ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@")
 if [ -z "${DISPLAY:-}" ]; then
-  xvfb-run -a -s "-screen 0 1024x768x24" "${run[@]}"
+  bash scripts/with-xvfb.sh "${run[@]}"
 else
   "${run[@]}"
 fi
