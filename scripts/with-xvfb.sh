@@ -4,7 +4,9 @@
 set -euo pipefail
 fifo="$(mktemp -u /tmp/brindle-xvfb.XXXXXX)"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+# -noreset: by default the server resets whenever its last client leaves, and
+# a test program connecting during that reset (ctest -j) cannot open the display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -f "$fifo"' EXIT
 read -r number < "$fifo"
