@@ -15,7 +15,16 @@ namespace TestWindow
 	{
 		if (SDL_GetVideoSurface() != NULL)
 			return;
-		ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
+		// A display that is still starting (or busy) can refuse the first
+		// connection; a few tries keep the suite from failing by chance.
+		int initialised = -1;
+		for (int attempt = 0; attempt < 10 && initialised != 0; attempt++)
+		{
+			if (attempt > 0)
+				SDL_Delay(200);
+			initialised = SDL_Init(SDL_INIT_VIDEO);
+		}
+		ASSERT_EQ(0, initialised) << SDL_GetError();
 		SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 		SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
 		ASSERT_TRUE(SDL_SetVideoMode(640, 480, 32, SDL_OPENGL) != NULL) << SDL_GetError();
