@@ -133,6 +133,8 @@ void zelHighLevelListDefinition::DefineHighLevelList(zelHighLevelList* p_list, c
 				InputMember(file, p_list, label);
 			}
 			free(label);
+			// The next read may throw before it assigns a new label.
+			label = NULL;
 		}
 	}
 	catch (const char* error)

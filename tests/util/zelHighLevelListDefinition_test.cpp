@@ -306,7 +306,8 @@ TEST_F(DefinitionTest, TokensHoldAtMost1023Characters)
 	ASSERT_EQ(Define(longest + "=int\n"), nullptr);
 	EXPECT_EQ(m_list.Type(longest.c_str()), zelHLL_MEMBER_TYPE__INT);
 
-	for (const std::string& text : { longest + "L=int\n", "b=" + longest + "L\n", longest + "L" })
+	// The last text fails while reading the label after a complete line.
+	for (const std::string& text : { longest + "L=int\n", "b=" + longest + "L\n", longest + "L", "c=int\n" + longest + "L" })
 	{
 		RecordedLines(m_errors);
 		EXPECT_EQ(Define(text), zelHLLD_ERROR__STRING_BUFFER_LENGTH_EXCEEDED);
