@@ -140,7 +140,7 @@ double zelString2No::String2Double(const char* p_string) const
 	CheckNotEmpty(p_string);
 	// Check the syntax from the end, as the messages expect.
 	bool digitSeen = false;
-	bool pointSeen = false;
+	unsigned int points = 0;
 	bool negative = false;
 	for (size_t index = strlen(p_string); index-- > 0;)
 	{
@@ -149,13 +149,13 @@ double zelString2No::String2Double(const char* p_string) const
 		{
 			digitSeen = true;
 		}
-		else if (character == '.' && !pointSeen)
+		else if (character == '.')
 		{
 			if (index == 0 && !digitSeen)
 			{
 				throw zelSTRING2NO_ERROR__POINT_ONLY_STRING;
 			}
-			pointSeen = true;
+			points++;
 		}
 		else if (index == 0 && IsSign(character))
 		{
@@ -169,6 +169,11 @@ double zelString2No::String2Double(const char* p_string) const
 		{
 			throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
 		}
+	}
+	// A second point would otherwise be silently skipped ("1.2.3" as 0.123).
+	if (points > 1)
+	{
+		throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
 	}
 
 	// The digits form one integer mantissa divided by a power of ten at the
@@ -241,9 +246,10 @@ double zelString2No::SciString2Double(const char* p_string) const
 		[this](const char* p_part) { return String2Int(p_part); });
 	const double coefficient = ConvertPart<double>(p_string, e - p_string,
 		[this](const char* p_part) { return String2Double(p_part); });
-	if (coefficient == 0.0)
+	if (coefficient == 0.0 || std::isinf(coefficient))
 	{
-		// Zero stays zero even when the power of ten overflows.
+		// Zero and infinity stay themselves even when the power of ten
+		// overflows too (0 times or infinity over infinity would be NaN).
 		return coefficient;
 	}
 	// Dividing by an exact power of ten is more accurate than multiplying

@@ -129,7 +129,11 @@ TEST(zelString2No, RefusedInputs)
 		{ DOUBLE, "+", zelSTRING2NO_ERROR__SIGN_ONLY_STRING },
 		{ DOUBLE, "1e5", zelSTRING2NO_ERROR__CONVERSION_ERROR },
 		{ DOUBLE, "1.2.3", zelSTRING2NO_ERROR__CONVERSION_ERROR },
-		{ DOUBLE, "..", zelSTRING2NO_ERROR__CONVERSION_ERROR },
+		{ DOUBLE, "1..", zelSTRING2NO_ERROR__CONVERSION_ERROR },
+		{ DOUBLE, "..5", zelSTRING2NO_ERROR__CONVERSION_ERROR },
+		// Read from the end, a point that stands first before any digit is reported as such.
+		{ DOUBLE, "..", zelSTRING2NO_ERROR__POINT_ONLY_STRING },
+		{ DOUBLE, "-..", zelSTRING2NO_ERROR__SIGN_ONLY_STRING },
 		{ DOUBLE, "1,5", zelSTRING2NO_ERROR__CONVERSION_ERROR },
 		{ DOUBLE, "\xff", zelSTRING2NO_ERROR__CONVERSION_ERROR },
 		{ HEX, "0x10", zelSTRING2NO_ERROR__CONVERSION_ERROR },
@@ -168,6 +172,9 @@ TEST(zelString2No, OutOfRangeSaturates)
 	EXPECT_EQ(reader.SciString2Double("1e400"), HUGE_VAL);
 	EXPECT_EQ(reader.SciString2Double("1e-400"), 0.0);
 	EXPECT_EQ(reader.SciString2Double("1e99999999999"), HUGE_VAL);
+	// An overflowing coefficient stays infinite, never NaN, so bounds still refuse it.
+	EXPECT_EQ(reader.SciString2Double((std::string(400, '9') + "e-400").c_str()), HUGE_VAL);
+	EXPECT_EQ(reader.SciString2Double(("-" + std::string(400, '9') + "e-99999999999").c_str()), -HUGE_VAL);
 }
 
 // Long digit strings keep their value: the point may stand far from the
