@@ -179,6 +179,8 @@ TEST_F(ListingTest, NullFileAndEmptyListFailUnrecorded)
 	FILE* file = TextStream(".x=\"1\"");
 	EXPECT_EQ(Thrown([&] { empty.Input(file); }), zelHLL_ERROR__NOT_YET_INITIALISED);
 	fclose(file);
+	// The members are checked before the stream.
+	EXPECT_EQ(Thrown([&] { empty.Input(nullptr); }), zelHLL_ERROR__NOT_YET_INITIALISED);
 	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
