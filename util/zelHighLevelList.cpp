@@ -92,6 +92,40 @@ namespace
 	{
 		return p_kind == zelHLL_MEMBER_RANGE__LESS_OR_EQUAL || p_kind == zelHLL_MEMBER_RANGE__LESS;
 	}
+
+	bool IsExclusiveKind(zelHLL_MEMBER_RANGE p_kind)
+	{
+		return p_kind == zelHLL_MEMBER_RANGE__GREATER || p_kind == zelHLL_MEMBER_RANGE__LESS;
+	}
+
+	// Stores a bound of a lower or upper kind in an integer or double member.
+	// A later bound replaces an earlier one on its side, exclusiveness
+	// included, so that ">= 3" after "> 5" admits 3.
+	template <typename Part, typename Value>
+	void StoreBound(Part& p_part, zelHLL_MEMBER_RANGE p_kind, Value p_bound)
+	{
+		if (IsLowerKind(p_kind))
+		{
+			p_part.m_hasLowerBound = 1;
+			p_part.m_lowerBoundIsExclusive = IsExclusiveKind(p_kind);
+			p_part.m_lowerBound = p_bound;
+		}
+		else
+		{
+			p_part.m_hasUpperBound = 1;
+			p_part.m_upperBoundIsExclusive = IsExclusiveKind(p_kind);
+			p_part.m_upperBound = p_bound;
+		}
+	}
+
+	template <typename Part, typename Value>
+	bool IsOutOfRange(const Part& p_part, Value p_value)
+	{
+		return (p_part.m_hasLowerBound && p_value < p_part.m_lowerBound) ||
+			(p_part.m_hasUpperBound && p_value > p_part.m_upperBound) ||
+			(p_part.m_lowerBoundIsExclusive && p_value <= p_part.m_lowerBound) ||
+			(p_part.m_upperBoundIsExclusive && p_value >= p_part.m_upperBound);
+	}
 }
 
 zelHighLevelList::zelHighLevelList(zelStringQueue* p_errorStrings) :
@@ -239,9 +273,11 @@ void zelHighLevelList::SetIntMemberRange(const char* p_label, zelHLL_MEMBER_RANG
 		throw zelHLL_ERROR__INCORRECT_MEMBER_TYPE;
 	}
 	zelHLL_IntMember_struct& part = member->m_int;
-	const bool exclusive = p_kind == zelHLL_MEMBER_RANGE__GREATER || p_kind == zelHLL_MEMBER_RANGE__LESS;
+	const bool exclusive = IsExclusiveKind(p_kind);
 	bool impossible = false;
-	// A range must leave more than one value; the short circuit keeps the +1 and -1 from overflowing.
+	// Bounds may not meet, and a new exclusive bound must lie more than one
+	// away from the other side; the short circuit keeps the +1 and -1 from
+	// overflowing.
 	if (IsLowerKind(p_kind))
 	{
 		impossible = part.m_hasUpperBound && (p_bound >= part.m_upperBound || (exclusive && p_bound + 1 >= part.m_upperBound));
@@ -259,18 +295,7 @@ void zelHighLevelList::SetIntMemberRange(const char* p_label, zelHLL_MEMBER_RANG
 		PushErrorString(zelHLL_ERROR__IMPOSSIBLE_RANGE, p_label);
 		throw zelHLL_ERROR__IMPOSSIBLE_RANGE;
 	}
-	if (IsLowerKind(p_kind))
-	{
-		part.m_hasLowerBound = 1;
-		part.m_lowerBoundIsExclusive = exclusive;
-		part.m_lowerBound = p_bound;
-	}
-	else
-	{
-		part.m_hasUpperBound = 1;
-		part.m_upperBoundIsExclusive = exclusive;
-		part.m_upperBound = p_bound;
-	}
+	StoreBound(part, p_kind, p_bound);
 }
 
 void zelHighLevelList::SetIntMemberRange(const char* p_label, int p_lower, int p_upper)
@@ -287,7 +312,6 @@ void zelHighLevelList::SetDoubleMemberRange(const char* p_label, zelHLL_MEMBER_R
 		throw zelHLL_ERROR__INCORRECT_MEMBER_TYPE;
 	}
 	zelHLL_DoubleMember_struct& part = member->m_double;
-	const bool exclusive = p_kind == zelHLL_MEMBER_RANGE__GREATER || p_kind == zelHLL_MEMBER_RANGE__LESS;
 	bool impossible = false;
 	if (IsLowerKind(p_kind))
 	{
@@ -306,18 +330,7 @@ void zelHighLevelList::SetDoubleMemberRange(const char* p_label, zelHLL_MEMBER_R
 		PushErrorString(zelHLL_ERROR__IMPOSSIBLE_RANGE, p_label);
 		throw zelHLL_ERROR__IMPOSSIBLE_RANGE;
 	}
-	if (IsLowerKind(p_kind))
-	{
-		part.m_hasLowerBound = 1;
-		part.m_lowerBoundIsExclusive = exclusive;
-		part.m_lowerBound = p_bound;
-	}
-	else
-	{
-		part.m_hasUpperBound = 1;
-		part.m_upperBoundIsExclusive = exclusive;
-		part.m_upperBound = p_bound;
-	}
+	StoreBound(part, p_kind, p_bound);
 }
 
 void zelHighLevelList::SetDoubleMemberRange(const char* p_label, double p_lower, double p_upper)
@@ -531,11 +544,7 @@ void zelHighLevelList::InputIntValue(FILE* p_file, zelHighLevelListMember_struct
 		PushErrorString(error, p_member->m_label);
 		throw;
 	}
-	const int value = part.m_value;
-	if ((part.m_hasLowerBound && value < part.m_lowerBound) ||
-		(part.m_hasUpperBound && value > part.m_upperBound) ||
-		(part.m_lowerBoundIsExclusive && value <= part.m_lowerBound) ||
-		(part.m_upperBoundIsExclusive && value >= part.m_upperBound))
+	if (IsOutOfRange(part, part.m_value))
 	{
 		PushErrorString(zelHLL_ERROR__OUT_OF_RANGE, p_member->m_label);
 		throw zelHLL_ERROR__OUT_OF_RANGE;
@@ -566,11 +575,7 @@ void zelHighLevelList::InputDoubleValue(FILE* p_file, zelHighLevelListMember_str
 		PushErrorString(error, p_member->m_label);
 		throw;
 	}
-	const double value = part.m_value;
-	if ((part.m_hasLowerBound && value < part.m_lowerBound) ||
-		(part.m_hasUpperBound && value > part.m_upperBound) ||
-		(part.m_lowerBoundIsExclusive && value <= part.m_lowerBound) ||
-		(part.m_upperBoundIsExclusive && value >= part.m_upperBound))
+	if (IsOutOfRange(part, part.m_value))
 	{
 		PushErrorString(zelHLL_ERROR__OUT_OF_RANGE, p_member->m_label);
 		throw zelHLL_ERROR__OUT_OF_RANGE;
