@@ -2,10 +2,11 @@
 # The real program, played as a person would: on a virtual display of its
 # own with an empty preferences folder, it fades in to the title scenery and
 # quits on Ctrl+Q, writing the preferences; a broken game definition stops it
-# at start-up with the exact messages.
-#   end_to_end.sh path/to/brindle
+# at start-up with the exact messages; installed to a prefix, it runs from there.
+#   end_to_end.sh path/to/brindle path/to/build-folder
 set -uo pipefail
 brindle="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+build="$2"
 work="$(mktemp -d /tmp/brindle-e2e-XXXXXX)"
 xvfb_pid=""
 game_pid=""
@@ -35,6 +36,17 @@ expect_file()
   fi
 }
 
+# A program built with AddressSanitizer: Mesa unloads its software driver when
+# the display closes, and the driver's own leaks, found at exit, would then
+# have no name to be suppressed by. The driver is kept loaded for the game
+# alone, after the sanitizer's runtime, which must come first.
+preload=""
+asan="$(ldd "$brindle" | awk '/libasan/ { print $3 }')"
+if [ -n "$asan" ]; then
+  driver="$(find /usr/lib /usr/lib64 -name swrast_dri.so 2>/dev/null | head -n 1)"
+  [ -n "$driver" ] && preload="$asan $driver"
+fi
+
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export LIBGL_ALWAYS_SOFTWARE=1
 
@@ -49,20 +61,53 @@ done
 [ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
 
+# start PROGRAM: runs it in the background, its output in $work/stdout and
+# $work/stderr, and waits for its window.
+start()
+{
+  LD_PRELOAD="$preload" "$1" >"$work/stdout" 2>"$work/stderr" &
+  game_pid=$!
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --name '^brindle kittens$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] && return 0
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$work/stdout" "$work/stderr"
+  echo "FAIL: no window captioned \"brindle kittens\""
+  exit 1
+}
+
+# quit [close]: Ctrl+Q, or a request to close (which SDL turns into its quit
+# event, as for the window's close button); then the game fades out to white
+# and must end normally.
+quit()
+{
+  if [ "${1:-}" = close ]; then
+    kill -TERM "$game_pid"
+  else
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key ctrl+q
+  fi
+  for _ in $(seq 200); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$game_pid" 2>/dev/null; then
+    fail "still running 20 s after Ctrl+Q"
+    kill "$game_pid"
+  fi
+  wait "$game_pid"
+  local status=$?
+  game_pid=""
+  [ "$status" -eq 0 ] || { fail "exit status $status after Ctrl+Q"; cat "$work/stderr"; }
+}
+
 # --- A first run: no preferences yet.
 export XDG_CONFIG_HOME="$work/config"
 started=$(date +%s%N)
-"$brindle" >"$work/stdout" 2>"$work/stderr" &
-game_pid=$!
-
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --name '^brindle kittens$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$window" ] || { cat "$work/stdout" "$work/stderr" "$work/xvfb.log"; echo "FAIL: no window captioned \"brindle kittens\""; exit 1; }
+start "$brindle"
 
 # pixels FILE: every pixel of the 640 pixels wide picture as "x y r g b".
 pixels()
@@ -100,18 +145,20 @@ BEGIN {
 }
 END { if (checked != n * m) { print "only " checked " scenery points found"; failed++ } exit failed > 0 }'
 
-# Wait for the fade-in: the mist beside the playfield reaches its colour.
-faded_in=""
-for _ in $(seq 150); do
-  /usr/bin/import -window root "$work/shot.png" 2>/dev/null
-  if pixels "$work/shot.png" | awk "$scenery_check" >/dev/null 2>&1; then
-    faded_in=$(date +%s%N)
-    break
-  fi
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.2
-done
-[ -n "$faded_in" ] && echo "faded in $(( (faded_in - started) / 1000000 )) ms after launch"
+# wait_for_title: until the fade-in has ended and the scenery shows, for
+# keys are taken only then.
+wait_for_title()
+{
+  for _ in $(seq 150); do
+    /usr/bin/import -window root "$work/shot.png" 2>/dev/null
+    pixels "$work/shot.png" | awk "$scenery_check" >/dev/null 2>&1 && return 0
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  return 1
+}
+
+wait_for_title && echo "faded in $(( ($(date +%s%N) - started) / 1000000 )) ms after launch"
 sleep 0.3
 /usr/bin/import -window root "$work/title.png"
 pixels "$work/title.png" >"$work/title.txt"
@@ -139,21 +186,7 @@ END {
   exit failed > 0
 }' "$work/title.txt" || fail "the border lines"
 
-# Ctrl+Q quits, fading out to white.
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key ctrl+q
-for _ in $(seq 200); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$game_pid" 2>/dev/null; then
-  fail "still running 20 s after Ctrl+Q"
-  kill "$game_pid"
-fi
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" -eq 0 ] || { fail "exit status $status after Ctrl+Q"; cat "$work/stderr"; }
+quit
 
 identifier="org.brindlekittens.brindle"
 expect_file "the output of a first run" \
@@ -163,6 +196,15 @@ expect_file "the preferences file" \
   '.music="yes"
 .sound_fx="yes"
 .fullscreen="no"' "$XDG_CONFIG_HOME/brindle/$identifier.preferences"
+
+# --- Installed to a prefix, the game runs from there and reads the
+# preferences it wrote, so nothing is logged; it also ends normally when asked
+# to close.
+cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; }
+start "$work/prefix/bin/brindle"
+wait_for_title || fail "the installed game shows no title scenery"
+quit close
+expect_file "the output of an installed second run" "" "$work/stdout"
 
 # --- Broken game definitions stop the game at start-up, before any window.
 broken()
