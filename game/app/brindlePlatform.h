@@ -25,7 +25,9 @@ extern const char brindlePLATFORM_ERROR__RESOURCES_FOLDER_NOT_FOUND[];
 void ChangeToPreferencesFolder();
 
 // Makes the game's data folder the working directory: "data" beside the
-// program in the build tree, share/brindle/data in an installed tree.
+// program in the build tree, ../share/brindle/data in an installed tree; the
+// first of them that holds "game.txt". A failure records a line on the
+// game-wide error-string queue and throws its message.
 void ChangeToResourcesFolder();
 
 #endif
