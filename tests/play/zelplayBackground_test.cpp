@@ -6,6 +6,7 @@
 #include "PictureChecks.h"
 #include "TestWindow.h"
 
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <new>
@@ -147,6 +148,53 @@ TEST_F(BackgroundTest, WrappingDrawsCopiesAcrossTheEdgesOfTheArea)
 		for (const Probe& probe : c.probes)
 			EXPECT_EQ(probe.colour, ColourAt(probe.x, probe.y)) << probe.x << ", " << probe.y;
 	}
+}
+
+TEST_F(BackgroundTest, CopiesAcrossOneEdgeAreDrawnTwiceAndAcrossACornerOnce)
+{
+	// A half-transparent red picture shows how often each place is drawn:
+	// once gives red 128 over black, twice about 191.
+	TempFolder folder;
+	auto writeImage = [&](const char* p_name, Uint8 p_red, Uint8 p_green, Uint8 p_blue)
+	{
+		SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, 100, 50, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+		ASSERT_TRUE(surface != NULL);
+		SDL_FillRect(surface, NULL, SDL_MapRGB(surface->format, p_red, p_green, p_blue));
+		ASSERT_EQ(0, SDL_SaveBMP(surface, folder.File(p_name).c_str()));
+		SDL_FreeSurface(surface);
+	};
+	writeImage("red.bmp", 255, 0, 0);
+	writeImage("half.bmp", 128, 128, 128);
+	folder.Write("half.txt", ".label=\"half\"\n.mpath=\"" + folder.File("half.bmp") + "\"\n.path=\""
+		+ folder.File("red.bmp") + "\"\n.type=\"ui8888\"\n.filtering=\"nearest\"\n");
+	zelplayBackground background(folder.File("half.txt").c_str(), &m_errors);
+	background.EnableWrapping__DisableRotation();
+	auto red = [](int p_x, int p_y)
+	{
+		unsigned char rgba[4];
+		TestWindow::Pixel(p_x, p_y, rgba);
+		return static_cast<int>(rgba[0]);
+	};
+
+	// At (600, 10): drawn at (600, 10), (600, 10), (-40, 10) and (-40, 10).
+	background.BottomLeftX(600);
+	background.BottomLeftY(10);
+	TestWindow::Clear();
+	background.Render(640, 480);
+	EXPECT_NEAR(191, red(620, 30), 8);
+	EXPECT_NEAR(191, red(30, 30), 8);
+	EXPECT_EQ(0, red(70, 30));
+
+	// At (-20, 460): (-20, 460), (-20, -20), (620, 460) and (620, -20).
+	background.BottomLeftX(-20);
+	background.BottomLeftY(460);
+	TestWindow::Clear();
+	background.Render(640, 480);
+	EXPECT_NEAR(128, red(10, 470), 8);
+	EXPECT_NEAR(128, red(10, 10), 8);
+	EXPECT_NEAR(128, red(630, 470), 8);
+	EXPECT_NEAR(128, red(630, 10), 8);
+	EXPECT_EQ(0, red(320, 240));
 }
 
 TEST_F(BackgroundTest, ListWithMoreThanOneListingIsRefused)

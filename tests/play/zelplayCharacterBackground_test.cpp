@@ -380,6 +380,7 @@ TEST_F(CharacterBackgroundTest, StringWidthAndHeightCountAsWritingWould)
 		{"", false, 1, 1},
 		{"A", true, 1, 1},
 		{"AB&nCDE", false, 3, 2},
+		{"ABC&nD", false, 3, 2},
 		{"&n&nAB", false, 2, 3},
 		{"AB&NC", false, 3, 2},
 		{"A&&B", false, 3, 1},
@@ -392,6 +393,8 @@ TEST_F(CharacterBackgroundTest, StringWidthAndHeightCountAsWritingWould)
 		{"ABCDE", true, 5, 1},
 		{"ABCDEFG", true, 5, 2},
 		{"ABCDEFG", false, 7, 1},
+		// A line feed keeps the column, so the line still wraps at the width.
+		{"ABCD&NEF", true, 5, 3},
 		// The wrap before a final "&R" makes no line of its own.
 		{"ABCDE&R", true, 5, 1},
 		{long300, false, 255, 2},

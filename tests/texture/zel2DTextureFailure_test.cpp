@@ -138,6 +138,15 @@ TEST_F(TextureFailure, BrokenListingsAreRecordedWithTheirDetailAndTheListPath)
 	}
 }
 
+TEST_F(TextureFailure, ALabelIsHandedOutBeforeItsImageIsLoaded)
+{
+	zelStringQueue labels;
+	const std::string path = List(Listing("good", m_image) + Listing("bad", m_folder.File("missing.bmp")));
+	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_IMAGE,
+		Thrown([&] { zel2DTexture textures(path.c_str(), &labels, &m_errors); }));
+	EXPECT_EQ((std::vector<std::string>{ "good", "bad" }), Lines(labels));
+}
+
 TEST_F(TextureFailure, ImageBeyondTheLargestOpenGLTextureIsRefused)
 {
 	GLint largest = 0;
@@ -180,4 +189,9 @@ TEST_F(TextureFailure, BindOfAnUnknownOrNullLabelIsRecorded)
 
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__NULL_LABEL, Thrown([&] { textures.Bind(NULL); }));
 	EXPECT_EQ(std::vector<std::string>{ zel2DTEXTURE_LIST_ERROR__NULL_LABEL }, Lines(m_errors));
+
+	// Every entry records in the queue the list was given.
+	zel2DTexture* entry = textures.Bind("c");
+	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, Thrown([&] { entry->Bind("zz"); }));
+	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, "zz") }, Lines(m_errors));
 }
