@@ -22,6 +22,20 @@ inline std::vector<std::string> RecordedLines(zelStringQueue& p_queue)
 	return lines;
 }
 
+// The lines recorded since the queue was last read to its end: the queue
+// points its cursor at a line pushed after the reader reached the end.
+inline std::vector<std::string> NewlyRecordedLines(zelStringQueue& p_queue)
+{
+	std::vector<std::string> lines;
+	while (!p_queue.IsEndOfQueue())
+	{
+		char* line = p_queue.Pop();
+		lines.push_back(line);
+		free(line);
+	}
+	return lines;
+}
+
 // An anonymous temporary stream holding the text, positioned at its start;
 // close it with fclose.
 inline FILE* TextStream(const std::string& p_text)

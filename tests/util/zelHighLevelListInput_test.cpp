@@ -200,7 +200,7 @@ TEST_F(ListingTest, LabelsAreTakenVerbatim)
 	{
 		Open(c.m_text);
 		EXPECT_EQ(InputListing(), zelHLL_ERROR__MEMBER_LABEL_NOT_FOUND) << c.m_text;
-		EXPECT_EQ(RecordedLines(m_errors).back(), WithLabel(zelHLL_ERROR__MEMBER_LABEL_NOT_FOUND, c.m_label));
+		EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabel(zelHLL_ERROR__MEMBER_LABEL_NOT_FOUND, c.m_label) }));
 		fclose(m_file);
 		m_file = nullptr;
 	}
@@ -246,7 +246,8 @@ TEST_F(ListingTest, TokenFailuresAreRecordedWithTheLabel)
 	{
 		Open(c.m_text);
 		EXPECT_EQ(InputListing(), c.m_error) << c.m_text;
-		EXPECT_EQ(RecordedLines(m_errors).back(), WithLabel(c.m_error, "message"));
+		// Recorded once, by the read of the value.
+		EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabel(c.m_error, "message") }));
 		fclose(m_file);
 		m_file = nullptr;
 	}
@@ -300,7 +301,7 @@ TEST_F(ValueTest, IntegersAndTheirBounds)
 		}
 		else
 		{
-			EXPECT_EQ(RecordedLines(m_errors).back(), WithLabel(c.m_error, c.m_label));
+			EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabel(c.m_error, c.m_label) }));
 			// A rejected number leaves the member not input.
 			EXPECT_FALSE(m_list.MemberHasBeenInput(c.m_label));
 		}
@@ -344,7 +345,7 @@ TEST_F(ValueTest, DoublesPlainAndScientific)
 		}
 		else
 		{
-			EXPECT_EQ(RecordedLines(m_errors).back(), WithLabel(c.m_error, c.m_label));
+			EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabel(c.m_error, c.m_label) }));
 			EXPECT_FALSE(m_list.MemberHasBeenInput(c.m_label));
 		}
 	}
@@ -395,7 +396,7 @@ TEST_F(ValueTest, StringsAreCheckedForLengthsThenAcceptableStrings)
 		EXPECT_EQ(Read(c.m_label, c.m_value), c.m_error);
 		if (c.m_error != nullptr)
 		{
-			EXPECT_EQ(RecordedLines(m_errors).back(), WithLabelAndString(c.m_error, c.m_label, c.m_value));
+			EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabelAndString(c.m_error, c.m_label, c.m_value) }));
 		}
 		// Stored as written, and input even when rejected.
 		char* value = m_list.String(c.m_label);

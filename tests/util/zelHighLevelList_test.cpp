@@ -279,7 +279,7 @@ TEST_F(HighLevelListTest, GettersCheckTypeThenInput)
 	for (const auto& getter : getters)
 	{
 		EXPECT_EQ(Thrown(getter.second), zelHLL_ERROR__MEMBER_NOT_INPUT) << getter.first;
-		EXPECT_EQ(RecordedLines(m_errors).back(), WithLabel(zelHLL_ERROR__MEMBER_NOT_INPUT, getter.first));
+		EXPECT_EQ(NewlyRecordedLines(m_errors), Lines({ WithLabel(zelHLL_ERROR__MEMBER_NOT_INPUT, getter.first) }));
 	}
 	const std::vector<std::function<void()>> wrongType =
 	{
@@ -292,7 +292,7 @@ TEST_F(HighLevelListTest, GettersCheckTypeThenInput)
 	{
 		EXPECT_EQ(Thrown(getter), zelHLL_ERROR__INCORRECT_MEMBER_TYPE);
 	}
-	const Lines lines = RecordedLines(m_errors);
+	// The type is checked first: only the type line is recorded.
 	const Lines expected =
 	{
 		WithLabel(zelHLL_ERROR__INCORRECT_MEMBER_TYPE, "tint"),
@@ -300,7 +300,7 @@ TEST_F(HighLevelListTest, GettersCheckTypeThenInput)
 		WithLabel(zelHLL_ERROR__INCORRECT_MEMBER_TYPE, "title"),
 		WithLabel(zelHLL_ERROR__INCORRECT_MEMBER_TYPE, "scale"),
 	};
-	EXPECT_EQ(Lines(lines.end() - 4, lines.end()), expected);
+	EXPECT_EQ(NewlyRecordedLines(m_errors), expected);
 }
 
 TEST_F(HighLevelListTest, GettersReturnTheInputValues)
