@@ -512,16 +512,7 @@ void zelHighLevelList::Input(FILE* p_file, const char* p_label)
 		InputIntValue(p_file, member);
 		break;
 	case zelHLL_MEMBER_TYPE__HEX_INT:
-		try
-		{
-			member->m_hexInt.m_value = InputHexInt(p_file, true);
-		}
-		catch (const char* error)
-		{
-			PushErrorString(error, p_label);
-			throw;
-		}
-		member->m_input = 1;
+		InputHexIntValue(p_file, member);
 		break;
 	case zelHLL_MEMBER_TYPE__DOUBLE:
 		InputDoubleValue(p_file, member);
@@ -548,6 +539,21 @@ void zelHighLevelList::InputIntValue(FILE* p_file, zelHighLevelListMember_struct
 	{
 		PushErrorString(zelHLL_ERROR__OUT_OF_RANGE, p_member->m_label);
 		throw zelHLL_ERROR__OUT_OF_RANGE;
+	}
+	p_member->m_input = 1;
+}
+
+// Hexadecimal members have no bounds.
+void zelHighLevelList::InputHexIntValue(FILE* p_file, zelHighLevelListMember_struct* p_member)
+{
+	try
+	{
+		p_member->m_hexInt.m_value = InputHexInt(p_file, true);
+	}
+	catch (const char* error)
+	{
+		PushErrorString(error, p_member->m_label);
+		throw;
 	}
 	p_member->m_input = 1;
 }

@@ -173,6 +173,7 @@ private:
 	zelHighLevelListMember_struct* SearchInputOfType(const char* p_label, zelHLL_MEMBER_TYPE p_type);
 	bool AllInput(zelStringQueue* p_labels);
 	void InputIntValue(FILE* p_file, zelHighLevelListMember_struct* p_member);
+	void InputHexIntValue(FILE* p_file, zelHighLevelListMember_struct* p_member);
 	void InputDoubleValue(FILE* p_file, zelHighLevelListMember_struct* p_member);
 	void InputStringValue(FILE* p_file, zelHighLevelListMember_struct* p_member);
 	void PushErrorString(const char* p_error, const char* p_detail);
