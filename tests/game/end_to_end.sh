@@ -108,6 +108,8 @@ quit()
 export XDG_CONFIG_HOME="$work/config"
 started=$(date +%s%N)
 start "$brindle"
+size="$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')"
+[ "$size" = "640x480" ] || fail "the window is $size, not 640x480"
 
 # pixels FILE: every pixel of the 640 pixels wide picture as "x y r g b".
 pixels()
