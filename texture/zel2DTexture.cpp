@@ -368,8 +368,14 @@ void zel2DTexture::Input2DTexture(const char* p_path, const char* p_maskPath, un
 		glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
 	if (p_clampT)
 		glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+	// The texel rows are packed tightly: a one-texel row of a 16-bit type is
+	// 2 bytes, which OpenGL's default 4-byte row alignment would misread.
+	GLint unpackAlignment = 4;
+	glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpackAlignment);
+	glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
 	glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, *p_potWidth, *p_potHeight, 0, GL_RGBA,
 		static_cast<GLenum>(p_type), texels);
+	glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
 	std::free(texels);
 }
 

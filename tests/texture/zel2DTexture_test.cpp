@@ -159,6 +159,24 @@ TEST_F(TextureLayout, PacksEachPixelTypeWithTheMaskBrightnessAsAlpha)
 	EXPECT_EQ(expected5551, BoundTexels<GLushort>(GL_UNSIGNED_SHORT_5_5_5_1));
 }
 
+TEST_F(TextureLayout, OneTexelWideTexturesOfSixteenBitTypesKeepTheirRows)
+{
+	// A 16-bit row of one texel is 2 bytes, less than OpenGL's default row alignment.
+	WriteImage(m_folder.File("column.bmp"), 1, 3, { { 255, 0, 0 }, { 0, 255, 0 }, { 0, 0, 255 } });
+	const std::string path = m_folder.File("column.bmp");
+	zel2DTexture textures(List(Listing("4444", path, "us4444") + Listing("5551", path, "us5551")).c_str(),
+		NULL, &m_errors);
+
+	textures.Bind("4444");
+	EXPECT_EQ((std::vector<GLushort>{ 0x00FF, 0x0F0F, 0xF00F, 0 }), BoundTexels<GLushort>(GL_UNSIGNED_SHORT_4_4_4_4));
+	textures.Bind("5551");
+	EXPECT_EQ((std::vector<GLushort>{ 0x003F, 0x07C1, 0xF801, 0 }), BoundTexels<GLushort>(GL_UNSIGNED_SHORT_5_5_5_1));
+	// The caller's unpacking setting is left as it was.
+	GLint alignment = 0;
+	glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+	EXPECT_EQ(4, alignment);
+}
+
 TEST_F(TextureLayout, AnImageWithoutMaskIsOpaqueWhateverItsOwnAlpha)
 {
 	// The fixture is a 3 x 2 PNG whose top-left pixel has alpha 0 and the rest 127.
