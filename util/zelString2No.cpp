@@ -64,6 +64,80 @@ namespace
 		return p_place >= SATURATED ? SATURATED : p_place * p_base;
 	}
 
+	// Walks from the end, as the messages expect: a point standing first
+	// before any digit is "point only", a sign before any digit "sign only".
+	void CheckDecimalSyntax(const char* p_string)
+	{
+		bool digitSeen = false;
+		unsigned int points = 0;
+		for (size_t index = strlen(p_string); index-- > 0;)
+		{
+			const char character = p_string[index];
+			if (character >= '0' && character <= '9')
+			{
+				digitSeen = true;
+			}
+			else if (character == '.')
+			{
+				if (index == 0 && !digitSeen)
+				{
+					throw zelSTRING2NO_ERROR__POINT_ONLY_STRING;
+				}
+				points++;
+			}
+			else if (index == 0 && IsSign(character))
+			{
+				if (!digitSeen)
+				{
+					throw zelSTRING2NO_ERROR__SIGN_ONLY_STRING;
+				}
+			}
+			else
+			{
+				throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
+			}
+		}
+		// A second point would otherwise be silently skipped ("1.2.3" as 0.123).
+		if (points > 1)
+		{
+			throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
+		}
+	}
+
+	// The value of a checked decimal, without its sign. The digits form one
+	// integer mantissa divided by a power of ten at the end; summing digit
+	// times place value would round at every digit and lose everything once
+	// the place value underflows. Fraction digits beyond double precision
+	// are dropped so that the mantissa and the power of ten never both
+	// overflow.
+	double DecimalMagnitude(const char* p_string)
+	{
+		const double PRECISE = 1e17;
+		double mantissa = 0.0;
+		int fractionDigits = 0;
+		bool inFraction = false;
+		for (const char* character = p_string; *character != '\0'; character++)
+		{
+			if (*character == '.')
+			{
+				inFraction = true;
+			}
+			else if (*character >= '0' && *character <= '9')
+			{
+				if (inFraction && mantissa >= PRECISE)
+				{
+					break;
+				}
+				mantissa = mantissa * 10.0 + (*character - '0');
+				if (inFraction)
+				{
+					fractionDigits++;
+				}
+			}
+		}
+		return mantissa / pow(10.0, fractionDigits);
+	}
+
 	int HexDigitValue(char p_character)
 	{
 		if (p_character >= '0' && p_character <= '9')
@@ -138,74 +212,9 @@ int zelString2No::String2Int(const char* p_string) const
 double zelString2No::String2Double(const char* p_string) const
 {
 	CheckNotEmpty(p_string);
-	// Check the syntax from the end, as the messages expect.
-	bool digitSeen = false;
-	unsigned int points = 0;
-	bool negative = false;
-	for (size_t index = strlen(p_string); index-- > 0;)
-	{
-		const char character = p_string[index];
-		if (character >= '0' && character <= '9')
-		{
-			digitSeen = true;
-		}
-		else if (character == '.')
-		{
-			if (index == 0 && !digitSeen)
-			{
-				throw zelSTRING2NO_ERROR__POINT_ONLY_STRING;
-			}
-			points++;
-		}
-		else if (index == 0 && IsSign(character))
-		{
-			if (!digitSeen)
-			{
-				throw zelSTRING2NO_ERROR__SIGN_ONLY_STRING;
-			}
-			negative = character == '-';
-		}
-		else
-		{
-			throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
-		}
-	}
-	// A second point would otherwise be silently skipped ("1.2.3" as 0.123).
-	if (points > 1)
-	{
-		throw zelSTRING2NO_ERROR__CONVERSION_ERROR;
-	}
-
-	// The digits form one integer mantissa divided by a power of ten at the
-	// end; summing digit times place value would round at every digit and
-	// lose everything once the place value underflows. Fraction digits
-	// beyond double precision are dropped so that the mantissa and the
-	// power of ten never both overflow.
-	const double PRECISE = 1e17;
-	double mantissa = 0.0;
-	int fractionDigits = 0;
-	bool inFraction = false;
-	for (const char* character = p_string; *character != '\0'; character++)
-	{
-		if (*character == '.')
-		{
-			inFraction = true;
-		}
-		else if (*character >= '0' && *character <= '9')
-		{
-			if (inFraction && mantissa >= PRECISE)
-			{
-				break;
-			}
-			mantissa = mantissa * 10.0 + (*character - '0');
-			if (inFraction)
-			{
-				fractionDigits++;
-			}
-		}
-	}
-	const double magnitude = mantissa / pow(10.0, fractionDigits);
-	return negative ? -magnitude : magnitude;
+	CheckDecimalSyntax(p_string);
+	const double magnitude = DecimalMagnitude(p_string);
+	return p_string[0] == '-' ? -magnitude : magnitude;
 }
 
 unsigned int zelString2No::HexString2Int(const char* p_string) const
