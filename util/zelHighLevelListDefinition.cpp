@@ -92,6 +92,19 @@ namespace
 	{
 		return p_character == '\n' || p_character == '\r';
 	}
+
+	// A folder opens for reading but fails on the first read; taken for an
+	// empty definition it would define nothing and succeed.
+	bool CanBeRead(FILE* p_file)
+	{
+		const int character = fgetc(p_file);
+		if (character == EOF)
+		{
+			return ferror(p_file) == 0;
+		}
+		ungetc(character, p_file);
+		return true;
+	}
 }
 
 zelHighLevelListDefinition::zelHighLevelListDefinition(zelStringQueue* p_errorStrings) :
@@ -112,8 +125,12 @@ void zelHighLevelListDefinition::DefineHighLevelList(zelHighLevelList* p_list, c
 		throw zelHLLD_ERROR__NULL_DEFINITION_PATH;
 	}
 	FILE* file = fopen(p_path, "r");
-	if (file == NULL)
+	if (file == NULL || !CanBeRead(file))
 	{
+		if (file != NULL)
+		{
+			fclose(file);
+		}
 		PushErrorString(zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION, p_path);
 		throw zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION;
 	}

@@ -325,8 +325,10 @@ TEST_F(DefinitionTest, ArgumentsAndMissingFiles)
 	EXPECT_EQ(Thrown([&] { m_definition.DefineHighLevelList(&m_list, nullptr); }), zelHLLD_ERROR__NULL_DEFINITION_PATH);
 	const std::string missing = m_folder.File("missing.hlld");
 	EXPECT_EQ(Thrown([&] { m_definition.DefineHighLevelList(&m_list, missing.c_str()); }), zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION);
+	// A folder opens but cannot be read as a definition.
+	EXPECT_EQ(Thrown([&] { m_definition.DefineHighLevelList(&m_list, m_folder.Path().c_str()); }), zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION);
 	EXPECT_EQ(RecordedLines(m_errors), Lines({ zelHLLD_ERROR__NULL_HIGH_LEVEL_LIST, zelHLLD_ERROR__NULL_DEFINITION_PATH,
-		Quoted(zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION, missing) }));
+		Quoted(zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION, missing), Quoted(zelHLLD_ERROR__UNABLE_TO_OPEN_DEFINITION, m_folder.Path()) }));
 }
 
 TEST(HighLevelListDefinitionWithoutErrorQueue, OnlyThrows)
