@@ -31,6 +31,7 @@ namespace
 	const char NULL_ERROR_STRING_DETAIL[] = "(zelplayUIButtons::PushErrorString) p_errorStringDetail == NULL";
 
 	const unsigned int MAXIMUM_NO_OF_BUTTONS = 255;
+	const unsigned int MAXIMUM_TEXT_WIDTH = 255;	// in tiles
 }
 
 zelplayUIButtons::zelplayUIButtons(const char* p_listPath, zelplayCharacterBackground* p_parentCharacterBackground,
@@ -203,12 +204,36 @@ void zelplayUIButtons::BuildButton(zelplayUIButton_struct* p_button, const zelpl
 	zelplayCharacterBackground* characterBackground =
 		new zelplayCharacterBackground(p_parentCharacterBackground, width, height, m_errorStrings);
 	p_button->m_characterBackground = characterBackground;
-	characterBackground->String(text, 0, 0, true);
+	WriteText(characterBackground, text, p_parentCharacterBackground);
 	// The set is at 0, 0 while it is being built.
 	characterBackground->BottomLeftX(p_button->m_x);
 	characterBackground->BottomLeftY(p_button->m_y);
 	p_button->m_right = static_cast<short>(p_button->m_x + characterBackground->WidthInPixels());
 	p_button->m_top = static_cast<short>(p_button->m_y + characterBackground->HeightInPixels());
+}
+
+// The surface is exactly as wide as the longest line, but String wraps as soon
+// as a line fills the surface, even where the line ends: a full line followed
+// by "&n" or "&N" would skip a row and push what follows off the surface. So
+// the text is laid out one column wider, where it never wraps, and copied
+// without that column. A surface of the widest size wraps where the text's
+// height was measured to wrap, so it is written directly.
+void zelplayUIButtons::WriteText(zelplayCharacterBackground* p_surface, const char* p_text,
+	zelplayCharacterBackground* p_parentCharacterBackground)
+{
+	const unsigned int width = p_surface->WidthInTiles();
+	const unsigned int height = p_surface->HeightInTiles();
+	if (width == MAXIMUM_TEXT_WIDTH)
+	{
+		p_surface->String(p_text, 0, 0, true);
+		return;
+	}
+	zelplayCharacterBackground layout(p_parentCharacterBackground, static_cast<unsigned char>(width + 1),
+		static_cast<unsigned char>(height), m_errorStrings);
+	layout.String(p_text, 0, 0, true);
+	for (unsigned int y = 0; y < height; ++y)
+		for (unsigned int x = 0; x < width; ++x)
+			p_surface->Tile(x, y, layout.Tile(x, y));
 }
 
 // Children of one font: destroyed in the reverse order of their creation.

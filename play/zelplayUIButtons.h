@@ -108,6 +108,8 @@ private:
 		zelplayCharacterBackground* p_parentCharacterBackground);
 	void BuildButton(zelplayUIButton_struct* p_button, const zelplayUIButton_struct* p_node,
 		zelplayCharacterBackground* p_parentCharacterBackground);
+	void WriteText(zelplayCharacterBackground* p_surface, const char* p_text,
+		zelplayCharacterBackground* p_parentCharacterBackground);
 	void DeleteCharacterBackgrounds(unsigned int p_noOfButtons);
 	void Delete(zelplayUIButton_struct* p_nodes);
 	void CheckInitialised() const;

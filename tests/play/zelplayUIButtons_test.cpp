@@ -18,8 +18,7 @@ namespace
 	// an opaque white 8 x 8 square.
 	const char FONT[] = "fixtures/buttons_font.txt";
 	// HELLO at (10, 20), message 1; A above BC at (100, 50), message 2; GO at
-	// (200, 20), message 2. (A full first line followed by a new line would
-	// wrap twice and lose the second line, so the longer line comes last.)
+	// (200, 20), message 2.
 	const char THREE[] = "fixtures/buttons_three.txt";
 
 	const char* Thrown(const std::function<void()>& p_operation)
@@ -126,6 +125,42 @@ TEST_F(UIButtonsTest, RenderDrawsEachTextWhereItsButtonIs)
 	EXPECT_TRUE(Lit(104, 54));
 	EXPECT_TRUE(Lit(112, 54));
 	EXPECT_TRUE(Lit(215, 27));
+}
+
+TEST_F(UIButtonsTest, ALineThatFillsTheButtonKeepsTheLinesAfterIt)
+{
+	// The longest line fills the text exactly; writing on after it must not
+	// wrap to a row of its own and push the last line off the surface.
+	struct Case { std::string text; unsigned short width; unsigned short height; std::vector<std::string> rows; };
+	const Case cases[] = {
+		{ "AB&nC", 16, 16, { "##", "#." } },
+		{ "AB&NC&nD", 24, 24, { "##.", "..#", "#.." } },
+		{ "ABC&N&nD", 24, 24, { "###", "...", "#.." } },
+		// A fill makes the text as wide as it can be (only its first columns are checked).
+		{ "A&R1B", 255 * 8, 16, { "###", "#.." } },
+	};
+	for (const Case& c : cases)
+	{
+		SCOPED_TRACE(c.text);
+		m_folder.Write("full.txt", ".x=\"10\"\n.y=\"20\"\n.message_str=\"" + c.text + "\"\n.message=\"1\"\n");
+		const std::string path = m_folder.File("full.txt");
+		zelplayUIButtons buttons(path.c_str(), m_font, &m_errors);
+		EXPECT_EQ(c.width, buttons.ButtonWidthInPixels(0));
+		EXPECT_EQ(c.height, buttons.ButtonHeightInPixels(0));
+
+		TestWindow::Clear();
+		buttons.Render();
+
+		// Rows from the top, from the first column; "#" is a glyph, "." an empty cell.
+		for (size_t row = 0; row < c.rows.size(); ++row)
+			for (size_t column = 0; column < c.rows[row].size(); ++column)
+			{
+				const int x = 10 + 8 * static_cast<int>(column) + 4;
+				const int y = 20 + 8 * static_cast<int>(c.rows.size() - 1 - row) + 4;
+				EXPECT_EQ(c.rows[row][column] == '#', Lit(x, y)) << "row " << row << ", column " << column;
+			}
+	}
+	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
 TEST_F(UIButtonsTest, HitTestGrowsEveryButtonByTheMargin)
