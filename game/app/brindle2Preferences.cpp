@@ -52,10 +52,13 @@ brindle2Preferences::brindle2Preferences(zelStringQueue* p_errorStrings)
 		}
 		list.Input(file);
 	}
-	catch (const char*)
+	catch (const char* p_message)
 	{
-		// The list has recorded what was wrong where it could.
 		fclose(file);
+		// The list records every other failure itself, but not a file that
+		// ends part-way through its members, which would otherwise go unseen.
+		if (p_message == zelHLL_ERROR__FILE_ENDS_UNEXPECTEDLY)
+			brindle2ErrorStrings::PushErrorStringOnto(m_errorStrings, brindle2PREFERENCES_ERROR__INCOMPLETE_PREFERENCES, fileName.c_str());
 		return;
 	}
 	fclose(file);

@@ -96,8 +96,7 @@ TEST(brindle2Preferences, DamagedFilesGiveAllThreeDefaults)
 	struct Case { const char* text; std::vector<std::string> lines; };
 	const Case cases[] =
 	{
-		// The list reports an incomplete listing only by throwing.
-		{ ".music=\"no\"\n.sound_fx=\"no\"\n", {} },
+		{ ".music=\"no\"\n.sound_fx=\"no\"\n", { std::string(brindle2PREFERENCES_ERROR__INCOMPLETE_PREFERENCES) + Quoted(FILE_NAME) } },
 		{ ".music=\"no\"\n.sound_fx=\"no\"\n.fullscreen=\"maybe\"",
 			{ std::string(zelHLL_ERROR__ACCEPTABLE_STRING_NOT_FOUND) + " (\"fullscreen\"; \"maybe\")" } },
 		{ "", { std::string(brindle2PREFERENCES_ERROR__INCOMPLETE_PREFERENCES) + Quoted(FILE_NAME) } },
