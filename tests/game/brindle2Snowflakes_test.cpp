@@ -203,3 +203,25 @@ TEST_F(brindle2SnowflakesTest, APoolOfOneWaitsForTheFlakeToFade)
 	Draw(snowflakes);
 	EXPECT_NE(-1, LeftEdge(199));
 }
+
+TEST_F(brindle2SnowflakesTest, AFlakeWhoseRightEdgeReachesTheRightBoundFades)
+{
+	Define(STRAIGHT_DOWN);
+	// A box exactly as wide as the 8 pixels wide flake, and one a pixel wider.
+	const struct { short width; bool fades; } cases[] = { { 8, true }, { 9, false } };
+	for (const auto& c : cases)
+	{
+		brindle2Snowflakes snowflakes(&m_errors);
+		snowflakes.TopRightX(100 + c.width);
+		snowflakes.TopRightY(200);
+		snowflakes.BottomLeftX(100);
+		snowflakes.BottomLeftY(20);
+		snowflakes.Update(0);
+		// Half faded after 50 ms, when it has started fading at once.
+		snowflakes.Update(50);
+		Draw(snowflakes);
+		const int grey = c.fades ? 128 : 255;
+		EXPECT_TRUE(TestWindow::PixelIs(104, 198, grey, grey, grey, 12)) << c.width;
+	}
+	EXPECT_TRUE(Lines(m_errors).empty());
+}
