@@ -69,7 +69,7 @@ brindleGame::brindleGame(zelStringQueue* p_errorStrings)
 	{
 		InitialiseResources(true);
 	}
-	catch (const char*)
+	catch (...)
 	{
 		ReleaseResources(true);
 		throw;
@@ -190,7 +190,7 @@ void brindleGame::CreateResources()
 	m_background->BottomLeftY(brindlePLAYFIELD_BOTTOM_LEFT_Y);
 	// The top-right corner first: each corner is checked against the other.
 	m_snowflakes = new brindle2Snowflakes(m_errorStrings);
-	m_snowflakes->TopRightX(brindlePLAYFIELD_BOTTOM_LEFT_X + brindlePLAYFIELD_WIDTH * brindlePLAYFIELD_CELL_SIZE);
+	m_snowflakes->TopRightX(brindlePLAYFIELD_RIGHT);
 	m_snowflakes->TopRightY(brindleSCREEN_HEIGHT);
 	m_snowflakes->BottomLeftX(brindlePLAYFIELD_BOTTOM_LEFT_X);
 	m_snowflakes->BottomLeftY(brindlePLAYFIELD_BOTTOM_LEFT_Y);
@@ -394,14 +394,22 @@ void brindleGame::RenderFade(Uint32 p_elapsed)
 
 void brindleGame::RenderScenery(Uint32 p_elapsed)
 {
-	const int playfieldLeft = brindlePLAYFIELD_BOTTOM_LEFT_X;
-	const int playfieldRight = brindlePLAYFIELD_BOTTOM_LEFT_X + brindlePLAYFIELD_WIDTH * brindlePLAYFIELD_CELL_SIZE;
-	const int playfieldTop = brindlePLAYFIELD_BOTTOM_LEFT_Y + brindlePLAYFIELD_HEIGHT * brindlePLAYFIELD_CELL_SIZE;
-	const int middle = brindleSCREEN_HEIGHT / 2;
-
 	glDisable(GL_TEXTURE_2D);
+	RenderSky();
+	RenderMist();
+	glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+	glEnable(GL_TEXTURE_2D);
+	m_background->Render(0, 0);
+	RenderBorderLines();
+	m_snowflakes->Update(p_elapsed);
+	m_snowflakes->Render();
+}
+
+void brindleGame::RenderSky()
+{
+	const int middle = brindleSCREEN_HEIGHT / 2;
 	glBegin(GL_QUADS);
-	// The sky: pale yellow at the bottom, through cream, to blue at the top.
+	// Pale yellow at the bottom, through cream, to blue at the top.
 	glColor4ub(204, 204, 102, 255);
 	glVertex2i(0, 0);
 	glVertex2i(brindleSCREEN_WIDTH, 0);
@@ -413,43 +421,47 @@ void brindleGame::RenderScenery(Uint32 p_elapsed)
 	glColor4ub(102, 153, 204, 255);
 	glVertex2i(brindleSCREEN_WIDTH, brindleSCREEN_HEIGHT);
 	glVertex2i(0, brindleSCREEN_HEIGHT);
-	// White mist at both sides, clearing towards the playfield column.
+	glEnd();
+}
+
+void brindleGame::RenderMist()
+{
+	// White at both sides of the window, clearing towards the playfield column.
+	glBegin(GL_QUADS);
 	glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 	glVertex2i(0, 0);
 	glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-	glVertex2i(playfieldLeft, 0);
-	glVertex2i(playfieldLeft, brindleSCREEN_HEIGHT);
+	glVertex2i(brindlePLAYFIELD_LEFT, 0);
+	glVertex2i(brindlePLAYFIELD_LEFT, brindleSCREEN_HEIGHT);
 	glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 	glVertex2i(0, brindleSCREEN_HEIGHT);
 	glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-	glVertex2i(playfieldRight, 0);
+	glVertex2i(brindlePLAYFIELD_RIGHT, 0);
 	glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 	glVertex2i(brindleSCREEN_WIDTH, 0);
 	glVertex2i(brindleSCREEN_WIDTH, brindleSCREEN_HEIGHT);
 	glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-	glVertex2i(playfieldRight, brindleSCREEN_HEIGHT);
+	glVertex2i(brindlePLAYFIELD_RIGHT, brindleSCREEN_HEIGHT);
 	glEnd();
+}
 
-	glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-	glEnable(GL_TEXTURE_2D);
-	m_background->Render(0, 0);
-
+void brindleGame::RenderBorderLines() const
+{
+	// Down both sides of the playfield column, and across the playfield's top.
+	const int playfieldTop = brindlePLAYFIELD_BOTTOM_LEFT_Y + brindlePLAYFIELD_HEIGHT * brindlePLAYFIELD_CELL_SIZE;
 	glDisable(GL_TEXTURE_2D);
 	glEnable(GL_LINE_STIPPLE);
 	glLineStipple(m_stippleRepeat, m_stipple);
 	glLineWidth((GLfloat)m_width);
 	glBegin(GL_LINES);
-	glVertex2i(playfieldLeft, 0);
-	glVertex2i(playfieldLeft, brindleSCREEN_HEIGHT);
-	glVertex2i(playfieldRight, 0);
-	glVertex2i(playfieldRight, brindleSCREEN_HEIGHT);
-	glVertex2i(playfieldLeft, playfieldTop);
-	glVertex2i(playfieldRight, playfieldTop);
+	glVertex2i(brindlePLAYFIELD_LEFT, 0);
+	glVertex2i(brindlePLAYFIELD_LEFT, brindleSCREEN_HEIGHT);
+	glVertex2i(brindlePLAYFIELD_RIGHT, 0);
+	glVertex2i(brindlePLAYFIELD_RIGHT, brindleSCREEN_HEIGHT);
+	glVertex2i(brindlePLAYFIELD_LEFT, playfieldTop);
+	glVertex2i(brindlePLAYFIELD_RIGHT, playfieldTop);
 	glEnd();
 	glLineWidth(1.0f);
 	glDisable(GL_LINE_STIPPLE);
 	glEnable(GL_TEXTURE_2D);
-
-	m_snowflakes->Update(p_elapsed);
-	m_snowflakes->Render();
 }

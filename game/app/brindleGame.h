@@ -60,6 +60,9 @@ const int brindlePLAYFIELD_HEIGHT = 12;
 const int brindlePLAYFIELD_CELL_SIZE = 24;
 const int brindlePLAYFIELD_BOTTOM_LEFT_X = 200;
 const int brindlePLAYFIELD_BOTTOM_LEFT_Y = 0;
+// The playfield column's edges: the snowflakes' box and the border lines.
+const int brindlePLAYFIELD_LEFT = brindlePLAYFIELD_BOTTOM_LEFT_X;
+const int brindlePLAYFIELD_RIGHT = brindlePLAYFIELD_BOTTOM_LEFT_X + brindlePLAYFIELD_WIDTH * brindlePLAYFIELD_CELL_SIZE;
 
 // The game: owns every resource, opens the window and the audio device, and
 // runs the screens until the player quits.
@@ -96,6 +99,11 @@ private:
 	void SavePreferences();
 	// Closes everything and opens it again in the new video mode.
 	void SwitchFullscreen(bool p_fullscreen);
+
+	// The three layers of the scenery under the background and snowflakes.
+	static void RenderSky();
+	static void RenderMist();
+	void RenderBorderLines() const;
 
 	// The event handling that every screen shares: quitting.
 	void HandleCommonEvent(const SDL_Event& p_event, int& p_result) const;
