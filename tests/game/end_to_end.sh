@@ -188,6 +188,12 @@ END {
   exit failed > 0
 }' "$work/title.txt" || fail "the border lines"
 
+# "q" without Ctrl is not a quit request.
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key q
+sleep 1
+kill -0 "$game_pid" 2>/dev/null || fail "q alone ended the game"
+
 quit
 
 identifier="org.brindlekittens.brindle"
