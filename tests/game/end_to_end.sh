@@ -205,6 +205,22 @@ expect_file "the preferences file" \
 .sound_fx="yes"
 .fullscreen="no"' "$XDG_CONFIG_HOME/brindle/$identifier.preferences"
 
+# --- Keys count only once a screen is fully shown: Ctrl+Q during a slow
+# fade-in is lost, not kept for later.
+mkdir -p "$work/slow/data"
+for file in "$build"/data/*; do
+  [ "$(basename "$file")" = game.txt ] || ln -s "$(readlink -f "$file")" "$work/slow/data/"
+done
+printf '.opacity="0.0003"\n.stipple="F0F0"\n.stipple_repeat="2"\n.width="2"\n.delay="3000"\n' >"$work/slow/data/game.txt"
+cp "$brindle" "$work/slow/brindle"
+start "$work/slow/brindle"
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key ctrl+q
+wait_for_title || fail "the slow fade-in does not end"
+sleep 0.5
+kill -0 "$game_pid" 2>/dev/null || fail "Ctrl+Q during the fade-in ended the game"
+quit
+
 # --- Installed to a prefix, the game runs from there and reads the
 # preferences it wrote, so nothing is logged; it also ends normally when asked
 # to close.
