@@ -107,9 +107,28 @@ TEST_F(brindle2SnowflakesTest, MissingFileOrMembersAreRefused)
 	EXPECT_EQ(brindle2SNOWFLAKES_ERROR__INCOMPLETE_DEFINITION, Construct(m_errors));
 	const std::string file = Quoted("snowflakes.txt");
 	EXPECT_EQ((std::vector<std::string>{ brindle2SNOWFLAKES_ERROR__UNABLE_TO_OPEN_DEFINITION + file, brindle2SNOWFLAKES_ERROR__INCOMPLETE_DEFINITION + file }), Lines(m_errors));
+	// The list's own failure is thrown on, with nothing more recorded.
 	Define(STRAIGHT_DOWN, "direction");
 	zelStringQueue errors;
 	EXPECT_EQ(zelHLL_ERROR__FILE_ENDS_UNEXPECTEDLY, Construct(errors));
+	EXPECT_TRUE(Lines(errors).empty());
+}
+
+TEST_F(brindle2SnowflakesTest, WithoutAQueueFailuresAreOnlyThrown)
+{
+	std::map<std::string, std::string> members = STRAIGHT_DOWN;
+	members["max_scale"] = "1";
+	Define(members);
+	const char* caught = NULL;
+	try
+	{
+		brindle2Snowflakes snowflakes(NULL);
+	}
+	catch (const char* p_message)
+	{
+		caught = p_message;
+	}
+	EXPECT_EQ(brindle2SNOWFLAKES_ERROR__MIN_SCALE_NOT_BELOW_MAX_SCALE, caught);
 }
 
 TEST_F(brindle2SnowflakesTest, CornersMustStayApart)
