@@ -91,8 +91,8 @@ TEST_F(UIButtonsTest, ReadsTheButtonsInFileOrder)
 	zelplayUIButtons buttons(THREE, m_font, &m_errors);
 
 	ASSERT_EQ(3, buttons.NoOfButtons());
-	struct Expected { short x; short y; unsigned short width; unsigned short height; };
-	const Expected expected[] = { { 10, 20, 40, 8 }, { 100, 50, 16, 16 }, { 200, 20, 16, 8 } };
+	struct Expected { short x; short y; unsigned short width; unsigned short height; unsigned char message; };
+	const Expected expected[] = { { 10, 20, 40, 8, 1 }, { 100, 50, 16, 16, 2 }, { 200, 20, 16, 8, 2 } };
 	for (unsigned char i = 0; i < 3; ++i)
 	{
 		SCOPED_TRACE(i);
@@ -107,6 +107,12 @@ TEST_F(UIButtonsTest, ReadsTheButtonsInFileOrder)
 	EXPECT_EQ(0, buttons.Margin());
 	EXPECT_EQ(0, buttons.BottomLeftX());
 	EXPECT_EQ(0, buttons.BottomLeftY());
+	for (const Expected& button : expected)
+	{
+		unsigned char message = 99;
+		EXPECT_TRUE(buttons.ClickMouse(button.x, button.y, &message));
+		EXPECT_EQ(button.message, message);
+	}
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -367,6 +373,9 @@ TEST_F(UIButtonsTest, ListFailuresAreRecordedWithThePath)
 		{ "fixtures/buttons_empty_text.txt", zelHLL_ERROR__STRING_TOO_SHORT,
 			{ std::string(zelHLL_ERROR__STRING_TOO_SHORT) + " (\"message_str\"; \"\")",
 				WithPath(zelHLL_ERROR__STRING_TOO_SHORT, "fixtures/buttons_empty_text.txt") } },
+		// The list records nothing for a listing cut short; only the path is recorded.
+		{ "fixtures/buttons_incomplete.txt", zelHLL_ERROR__FILE_ENDS_UNEXPECTEDLY,
+			{ WithPath(zelHLL_ERROR__FILE_ENDS_UNEXPECTEDLY, "fixtures/buttons_incomplete.txt") } },
 		{ "fixtures/buttons_message_256.txt", zelHLL_ERROR__OUT_OF_RANGE,
 			{ std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (message)",
 				WithPath(zelHLL_ERROR__OUT_OF_RANGE, "fixtures/buttons_message_256.txt") } },
@@ -426,9 +435,12 @@ TEST_F(UIButtonsTest, AFailedInitialiseLeavesTheObjectUninitialisedAndQuiet)
 TEST_F(UIButtonsTest, SecondInitialiseIsRefused)
 {
 	zelplayUIButtons buttons(THREE, m_font, &m_errors);
+	zelStringQueue otherErrors;
 
-	EXPECT_EQ(zelplayUIBUTTONS_ERROR__INITIALISED, Thrown([&] { buttons.Initialise(THREE, m_font, &m_errors); }));
+	// Refused before the new queue is taken: the line goes to the object's queue.
+	EXPECT_EQ(zelplayUIBUTTONS_ERROR__INITIALISED, Thrown([&] { buttons.Initialise(THREE, m_font, &otherErrors); }));
 	EXPECT_EQ("(zelplayUIButtons::Initialise) m_initialised == true", NextLine());
+	EXPECT_TRUE(otherErrors.IsEndOfQueue());
 	EXPECT_EQ(3, buttons.NoOfButtons());
 }
 

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -341,6 +342,50 @@ TEST_F(UIRoundedButtonsTest, TheMarginIsTheHitTestEnlargement)
 	EXPECT_TRUE(buttons.MouseIsInButton(143, 111, &button));
 	EXPECT_FALSE(buttons.MouseIsInButton(144, 104, &button));
 	EXPECT_FALSE(buttons.MouseIsInButton(120, 95, &button));
+}
+
+TEST_F(UIRoundedButtonsTest, DefinitionValuesAreCheckedAgainstTheirBounds)
+{
+	// Integer ranges are inclusive; the doubles' bounds are exclusive ("width"
+	// 0 and "disabled_a" 1 are among the construction failures below).
+	struct Case { const char* label; const char* value; bool accepted; };
+	const Case cases[] = {
+		{ "vertices", "0", false }, { "vertices", "256", false },
+		{ "stipple_repeat", "0", false }, { "stipple_repeat", "256", true }, { "stipple_repeat", "257", false },
+		{ "hover_stipple_repeat", "0", false }, { "hover_stipple_repeat", "256", true },
+		{ "hover_stipple_repeat", "257", false },
+		{ "width", "0.001", true }, { "hover_width", "0.0", false }, { "hover_width", "0.001", true },
+		{ "disabled_a", "0.0", false }, { "disabled_a", "0.999", true },
+		{ "margin", "-1", false }, { "margin", "255", true }, { "margin", "256", false },
+	};
+	const char* const labels[] = { "vertices", "stipple", "stipple_repeat", "hover_stipple", "hover_stipple_repeat",
+		"width", "hover_width", "disabled_a", "margin" };
+	const char* const values[] = { "1", "FFFF", "1", "FFFF", "1", "1.0", "1.0", "0.5", "4" };
+	TempFolder folder;
+	const std::string path = folder.File("definition.txt");
+	for (const Case& c : cases)
+	{
+		SCOPED_TRACE(std::string(c.label) + " " + c.value);
+		std::string definition;
+		for (size_t i = 0; i < std::size(labels); ++i)
+			definition += std::string(".") + labels[i] + "=\"" + (labels[i] == std::string(c.label) ? c.value : values[i])
+				+ "\"\n";
+		folder.Write("definition.txt", definition);
+
+		zelplayUIRoundedButtons* made = NULL;
+		const char* error = Thrown([&] { made = new zelplayUIRoundedButtons(path.c_str(), BUTTONS, m_font, &m_errors); });
+		EXPECT_EQ(c.accepted, made != NULL);
+		delete made;
+		if (c.accepted)
+			EXPECT_EQ(nullptr, error);
+		else
+		{
+			EXPECT_EQ(zelHLL_ERROR__OUT_OF_RANGE, error);
+			EXPECT_EQ(std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (" + c.label + ")", NextLine());
+			EXPECT_EQ(WithPath(zelHLL_ERROR__OUT_OF_RANGE, path), NextLine());
+		}
+		EXPECT_TRUE(m_errors.IsEndOfQueue());
+	}
 }
 
 TEST_F(UIRoundedButtonsTest, FailedConstructionReleasesWhatItBuilt)
