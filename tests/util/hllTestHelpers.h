@@ -8,6 +8,25 @@
 
 #include "zelStringQueue.h"
 
+using Lines = std::vector<std::string>;
+
+// The recorded line shapes: a label in parentheses; a label and a string,
+// each in double quotes; one detail in double quotes.
+inline std::string WithLabel(const char* p_message, const std::string& p_label)
+{
+	return std::string(p_message) + " (" + p_label + ")";
+}
+
+inline std::string WithLabelAndString(const char* p_message, const std::string& p_label, const std::string& p_string)
+{
+	return std::string(p_message) + " (\"" + p_label + "\"; \"" + p_string + "\")";
+}
+
+inline std::string Quoted(const char* p_message, const std::string& p_detail)
+{
+	return std::string(p_message) + " (\"" + p_detail + "\")";
+}
+
 // Every line recorded in the queue, from the first.
 inline std::vector<std::string> RecordedLines(zelStringQueue& p_queue)
 {

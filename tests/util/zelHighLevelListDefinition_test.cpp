@@ -11,18 +11,6 @@
 
 namespace
 {
-	using Lines = std::vector<std::string>;
-
-	std::string Quoted(const char* p_message, const std::string& p_detail)
-	{
-		return std::string(p_message) + " (\"" + p_detail + "\")";
-	}
-
-	std::string WithLabel(const char* p_message, const std::string& p_label)
-	{
-		return std::string(p_message) + " (" + p_label + ")";
-	}
-
 	// Defines a list from a definition written to a temporary file.
 	class DefinitionTest : public ::testing::Test
 	{

@@ -11,18 +11,6 @@
 
 namespace
 {
-	using Lines = std::vector<std::string>;
-
-	std::string WithLabel(const char* p_message, const std::string& p_label)
-	{
-		return std::string(p_message) + " (" + p_label + ")";
-	}
-
-	std::string WithLabelAndString(const char* p_message, const std::string& p_label, const std::string& p_string)
-	{
-		return std::string(p_message) + " (\"" + p_label + "\"; \"" + p_string + "\")";
-	}
-
 	// The list of the example file: integers x and y, string message;
 	// x and message are break members.
 	class ListingTest : public ::testing::Test

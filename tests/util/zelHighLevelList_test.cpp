@@ -12,18 +12,6 @@
 
 namespace
 {
-	using Lines = std::vector<std::string>;
-
-	std::string WithLabel(const char* p_message, const std::string& p_label)
-	{
-		return std::string(p_message) + " (" + p_label + ")";
-	}
-
-	std::string WithLabelAndString(const char* p_message, const std::string& p_label, const std::string& p_string)
-	{
-		return std::string(p_message) + " (\"" + p_label + "\"; \"" + p_string + "\")";
-	}
-
 	// A list with one member of each type, as most tests need.
 	class HighLevelListTest : public ::testing::Test
 	{
