@@ -99,6 +99,9 @@ protected:
 	void PushErrorString(const char* p_errorString) const;
 	// The message, a blank and the detail in double quotes within parentheses.
 	void PushErrorString(const char* p_errorString, const char* p_errorStringDetail) const;
+	// Record the message (bare, or with the detail) and throw it.
+	[[noreturn]] void Fail(const char* p_errorString) const;
+	[[noreturn]] void Fail(const char* p_errorString, const char* p_errorStringDetail) const;
 
 private:
 	void InitialiseHighLevelButtonsList(zelHighLevelList* p_list);
@@ -114,9 +117,6 @@ private:
 	void Delete(zelplayUIButton_struct* p_nodes);
 	void CheckInitialised() const;
 	void CheckButton(unsigned char p_button) const;
-	// Record the message (bare, or with the detail) and throw it.
-	[[noreturn]] void Fail(const char* p_errorString) const;
-	[[noreturn]] void Fail(const char* p_errorString, const char* p_errorStringDetail) const;
 
 	bool m_initialised;
 	unsigned char m_noOfButtons;

@@ -36,10 +36,7 @@ zelplayUIRoundedButtons::zelplayUIRoundedButtons(const char* p_definitionPath, c
 {
 	SetErrorStrings(p_errorStrings);
 	if (p_definitionPath == NULL)
-	{
-		PushErrorString(zelplayUIROUNDED_BUTTONS_ERROR__NULL_DEFINITION_PATH);
-		throw zelplayUIROUNDED_BUTTONS_ERROR__NULL_DEFINITION_PATH;
-	}
+		Fail(zelplayUIROUNDED_BUTTONS_ERROR__NULL_DEFINITION_PATH);
 
 	zelHighLevelList definition(p_errorStrings);
 	InitialiseHighLevelRoundedButtonDefinition(&definition);
@@ -101,10 +98,7 @@ void zelplayUIRoundedButtons::InputDefinition(zelHighLevelList* p_definition, co
 {
 	FILE* file = fopen(p_definitionPath, "r");
 	if (file == NULL)
-	{
-		PushErrorString(zelplayUIROUNDED_BUTTONS_ERROR__UNABLE_TO_OPEN_DEFINITION, p_definitionPath);
-		throw zelplayUIROUNDED_BUTTONS_ERROR__UNABLE_TO_OPEN_DEFINITION;
-	}
+		Fail(zelplayUIROUNDED_BUTTONS_ERROR__UNABLE_TO_OPEN_DEFINITION, p_definitionPath);
 	try
 	{
 		p_definition->Input(file);
@@ -117,10 +111,7 @@ void zelplayUIRoundedButtons::InputDefinition(zelHighLevelList* p_definition, co
 	}
 	fclose(file);
 	if (!p_definition->AnyMemberHasBeenInput())
-	{
-		PushErrorString(zelplayUIROUNDED_BUTTONS_ERROR__EMPTY_DEFINITION, p_definitionPath);
-		throw zelplayUIROUNDED_BUTTONS_ERROR__EMPTY_DEFINITION;
-	}
+		Fail(zelplayUIROUNDED_BUTTONS_ERROR__EMPTY_DEFINITION, p_definitionPath);
 }
 
 void zelplayUIRoundedButtons::TakeDefinition(zelHighLevelList* p_definition)
