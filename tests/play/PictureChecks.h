@@ -7,6 +7,7 @@
 
 #include "zelStringQueue.h"
 
+#include "Failures.h"
 #include "TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -17,35 +18,6 @@
 
 namespace PictureChecks
 {
-	// The message an operation threw, or null when it threw nothing.
-	template <class F>
-	const char* Thrown(F p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* p_caught)
-		{
-			return p_caught;
-		}
-		return nullptr;
-	}
-
-	// Every line of the queue, from the first.
-	inline std::vector<std::string> Lines(zelStringQueue& p_queue)
-	{
-		std::vector<std::string> lines;
-		p_queue.Reset();
-		while (!p_queue.IsEndOfQueue())
-		{
-			char* line = p_queue.Pop();
-			lines.push_back(line);
-			free(line);
-		}
-		return lines;
-	}
-
 	// Names the colour of a framebuffer pixel: R, G, B, W, or - for the
 	// black of a cleared window; ? for anything else.
 	inline char ColourAt(int p_x, int p_y)

@@ -50,7 +50,7 @@ TEST_F(BackgroundTest, NewBackgroundShowsThePictureAtTheOrigin)
 	background.BottomLeftY(150);
 	background.Render(0, 0);
 	ExpectPicture(100, 150, 299, 249, "RGBW");
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
 TEST_F(BackgroundTest, ChildSharesTheTextureAndHasItsOwnSettings)
@@ -203,7 +203,7 @@ TEST_F(BackgroundTest, ListWithMoreThanOneListingIsRefused)
 		Thrown([&] { zelplayBackground background("fixtures/background_two_pictures.txt", &m_errors); }));
 	// The path follows the message without a blank.
 	EXPECT_EQ((std::vector<std::string>{std::string(zelplayBACKGROUND_ERROR__TOO_MANY_LISTINGS_IN_TEXTURE_LIST)
-		+ "(\"fixtures/background_two_pictures.txt\")"}), Lines(m_errors));
+		+ "(\"fixtures/background_two_pictures.txt\")"}), RecordedLines(m_errors));
 	EXPECT_EQ(zelplayBACKGROUND_ERROR__TOO_MANY_LISTINGS_IN_TEXTURE_LIST,
 		Thrown([&] { zelplayBackground background("fixtures/background_two_pictures.txt", NULL); }));
 }
@@ -215,7 +215,7 @@ TEST_F(BackgroundTest, MissingArgumentsAreRefused)
 	EXPECT_EQ(zelplayBACKGROUND_ERROR__PARENT_NULL,
 		Thrown([&] { zelplayBackground background(static_cast<zelplayBackground*>(NULL), &m_errors); }));
 	EXPECT_EQ((std::vector<std::string>{zelplayBACKGROUND_ERROR__TEXTURE_LIST_PATH_NULL, zelplayBACKGROUND_ERROR__PARENT_NULL}),
-		Lines(m_errors));
+		RecordedLines(m_errors));
 	EXPECT_EQ(zelplayBACKGROUND_ERROR__PARENT_NULL,
 		Thrown([&] { zelplayBackground background(static_cast<zelplayBackground*>(NULL), NULL); }));
 }
@@ -225,7 +225,7 @@ TEST_F(BackgroundTest, TextureListFailuresReachTheCallerUnchanged)
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST,
 		Thrown([&] { zelplayBackground background("fixtures/nowhere.txt", &m_errors); }));
 	EXPECT_EQ((std::vector<std::string>{std::string(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST) + " (\"fixtures/nowhere.txt\")"}),
-		Lines(m_errors));
+		RecordedLines(m_errors));
 }
 
 TEST_F(BackgroundTest, DestructionIsRefusedWhileChildrenLive)
@@ -239,7 +239,7 @@ TEST_F(BackgroundTest, DestructionIsRefusedWhileChildrenLive)
 	EXPECT_EQ(parent->Texture(), grandchild->Texture());
 
 	EXPECT_EQ(zelplayBACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, Thrown([&] { parent->~zelplayBackground(); }));
-	EXPECT_EQ((std::vector<std::string>{zelplayBACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT}), Lines(m_errors));
+	EXPECT_EQ((std::vector<std::string>{zelplayBACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT}), RecordedLines(m_errors));
 
 	// The refused parent is intact.
 	parent->BottomLeftX(20);
@@ -250,5 +250,5 @@ TEST_F(BackgroundTest, DestructionIsRefusedWhileChildrenLive)
 	EXPECT_EQ(nullptr, Thrown([&] { delete grandchild; }));
 	EXPECT_EQ(nullptr, Thrown([&] { delete child; }));
 	EXPECT_EQ(nullptr, Thrown([&] { parent->~zelplayBackground(); }));
-	EXPECT_EQ(1u, Lines(m_errors).size());
+	EXPECT_EQ(1u, RecordedLines(m_errors).size());
 }

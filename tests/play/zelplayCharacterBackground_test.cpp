@@ -9,6 +9,8 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
+#include "Failures.h"
+
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -46,25 +48,6 @@ namespace
 			rows.push_back(row);
 		}
 		return rows;
-	}
-
-	template <typename Operation>
-	const char* Thrown(Operation p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* error)
-		{
-			return error;
-		}
-		return NULL;
-	}
-
-	std::string WithDetail(const char* p_message, const std::string& p_detail)
-	{
-		return std::string(p_message) + " (\"" + p_detail + "\")";
 	}
 
 	class CharacterBackgroundTest : public ::testing::Test
@@ -207,7 +190,7 @@ TEST_F(CharacterBackgroundTest, DefinitionChecksInTheirOrder)
 		const std::string path = WriteDefinition("case.def", c.text);
 		EXPECT_EQ(c.error, Thrown([&] { zelplayCharacterBackground background(path.c_str(), 5, 2, &m_errors); }))
 			<< c.what;
-		EXPECT_EQ(WithDetail(c.error, path), NextLine()) << c.what;
+		EXPECT_EQ(Quoted(c.error, path), NextLine()) << c.what;
 		EXPECT_TRUE(m_errors.IsEndOfQueue()) << c.what;
 	}
 }
@@ -237,7 +220,7 @@ TEST_F(CharacterBackgroundTest, ConstructorFailuresThatQueueTheirOwnLines)
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__DEFINITION_PATH_NULL, NextLine());
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION,
 		Thrown([&] { zelplayCharacterBackground background(missing.c_str(), 5, 2, &m_errors); }));
-	EXPECT_EQ(WithDetail(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION, missing), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION, missing), NextLine());
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	// Without a queue they only throw.
@@ -261,12 +244,12 @@ TEST_F(CharacterBackgroundTest, FailuresOfTheListAndTheTiledBackgroundReachTheCa
 	const std::string noFont = WriteDefinition("nofont.def", ".digits=\"0\"\n.path=\"" + m_folder.File("none.txt") + "\"\n");
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST,
 		Thrown([&] { zelplayCharacterBackground background(noFont.c_str(), 5, 2, &m_errors); }));
-	EXPECT_EQ(WithDetail(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, m_folder.File("none.txt")), NextLine());
+	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, m_folder.File("none.txt")), NextLine());
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT,
 		Thrown([&] { zelplayCharacterBackground background(m_font.c_str(), 0, 2, &m_errors); }));
-	EXPECT_EQ(WithDetail(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_folder.File("font.txt")), NextLine());
+	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_folder.File("font.txt")), NextLine());
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -300,7 +283,7 @@ TEST_F(CharacterBackgroundTest, CharactersThatWriteNothing)
 
 	background.Character('?', 0, 0);
 	EXPECT_EQ(5, background.Tile(0, 0));
-	EXPECT_EQ(WithDetail(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_CHARACTER, "?"), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_CHARACTER, "?"), NextLine());
 
 	// Writing never throws: a tile outside the grid is only queued.
 	EXPECT_TRUE(Thrown([&] { background.Character('1', 2, 0); }) == NULL);
@@ -350,7 +333,7 @@ TEST_F(CharacterBackgroundTest, StringQueuesUnrecognisedSequencesAndBadStarts)
 
 	background.String("A&qB", 0, 0, true);
 	EXPECT_EQ((std::vector<std::string>{"AB...", "....."}), Rows(background));
-	EXPECT_EQ(WithDetail(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_FORMATTING_SEQUENCE, "&q"), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_FORMATTING_SEQUENCE, "&q"), NextLine());
 
 	background.String(NULL, 0, 0, false);
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING, NextLine());

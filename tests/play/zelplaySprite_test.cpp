@@ -83,7 +83,7 @@ TEST_F(SpriteTest, DefinitionGivesFramesInListOrderAndTiming)
 		sprite.IncrementFrameNo();
 	}
 	EXPECT_EQ(0, sprite.FrameNo());
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
 TEST_F(SpriteTest, AnimationStepsFrameByFrame)
@@ -116,7 +116,7 @@ TEST_F(SpriteTest, AnimationStepsFrameByFrame)
 		EXPECT_EQ(c.frames, Frames(sprite, c.elapsed)) << c.name;
 		EXPECT_EQ(c.halted, sprite.Halted()) << c.name;
 	}
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
 TEST_F(SpriteTest, ResetRestartsTheAnimationAndClearsTheTransformation)
@@ -191,7 +191,7 @@ TEST_F(SpriteTest, ChildrenShareFramesAndTimingButAnimateOnTheirOwn)
 	EXPECT_EQ((std::vector<int>{1, 2, 3, 1}), Frames(child, {100, 100, 100, 100}));
 	EXPECT_EQ(2, parent.FrameNo());
 	EXPECT_EQ(0, grandchild.FrameNo());
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
 TEST_F(SpriteTest, DestructionIsRefusedWhileChildrenLive)
@@ -205,7 +205,7 @@ TEST_F(SpriteTest, DestructionIsRefusedWhileChildrenLive)
 	EXPECT_EQ(zelplaySPRITE_ERROR__UNABLE_TO_DELETE_PARENT, Thrown([&] { parent->~zelplaySprite(); }));
 	EXPECT_EQ(zelplaySPRITE_ERROR__UNABLE_TO_DELETE_PARENT, Thrown([&] { child->~zelplaySprite(); }));
 	EXPECT_EQ((std::vector<std::string>{zelplaySPRITE_ERROR__UNABLE_TO_DELETE_PARENT, zelplaySPRITE_ERROR__UNABLE_TO_DELETE_PARENT}),
-		Lines(m_errors));
+		RecordedLines(m_errors));
 
 	// Refused sprites are untouched and still animate and draw.
 	child->Render(100);
@@ -214,7 +214,7 @@ TEST_F(SpriteTest, DestructionIsRefusedWhileChildrenLive)
 	EXPECT_EQ(nullptr, Thrown([&] { delete grandchild; }));
 	EXPECT_EQ(nullptr, Thrown([&] { child->~zelplaySprite(); }));
 	EXPECT_EQ(nullptr, Thrown([&] { parent->~zelplaySprite(); }));
-	EXPECT_EQ(2u, Lines(m_errors).size());
+	EXPECT_EQ(2u, RecordedLines(m_errors).size());
 }
 
 TEST_F(SpriteTest, FailuresThrowTheirMessageAndRecordTheirLine)
@@ -260,7 +260,7 @@ TEST_F(SpriteTest, FailuresThrowTheirMessageAndRecordTheirLine)
 		zelStringQueue errors;
 		m_folder.Write("sprite.txt", c.definition);
 		EXPECT_EQ(c.thrown, Thrown([&] { zelplaySprite sprite(path.c_str(), &errors); })) << c.name;
-		EXPECT_EQ(c.lines, Lines(errors)) << c.name;
+		EXPECT_EQ(c.lines, RecordedLines(errors)) << c.name;
 		// Without a queue the same failure is only thrown.
 		EXPECT_EQ(c.thrown, Thrown([&] { zelplaySprite sprite(path.c_str(), NULL); })) << c.name;
 	}
@@ -268,7 +268,7 @@ TEST_F(SpriteTest, FailuresThrowTheirMessageAndRecordTheirLine)
 	m_folder.Write("sprite.txt", Definition(m_folder.File("frames255.txt"), 10, "bRepeat", 254));
 	zelplaySprite longest(path.c_str(), &m_errors);
 	EXPECT_EQ(255, longest.NoOfFrames());
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(RecordedLines(m_errors).empty());
 }
 
 TEST_F(SpriteTest, MissingArgumentsAndFilesAreRefused)
@@ -278,7 +278,7 @@ TEST_F(SpriteTest, MissingArgumentsAndFilesAreRefused)
 	EXPECT_EQ(zelplaySPRITE_ERROR__NULL_PARENT, Thrown([&] { zelplaySprite sprite(static_cast<zelplaySprite*>(NULL), &m_errors); }));
 	EXPECT_EQ((std::vector<std::string>{zelplaySPRITE_ERROR__NULL_DEFINITION_PATH,
 		zelplaySPRITE_ERROR__UNABLE_TO_OPEN_DEFINITION + std::string(" (\"fixtures/nowhere.txt\")"), zelplaySPRITE_ERROR__NULL_PARENT}),
-		Lines(m_errors));
+		RecordedLines(m_errors));
 }
 
 TEST_F(SpriteTest, DrawsTheCurrentFrameAtItsPosition)

@@ -8,6 +8,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include "Failures.h"
+
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -93,24 +95,6 @@ namespace
 		std::string m_colours;
 	};
 
-	template <typename Operation>
-	const char* Thrown(Operation p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* error)
-		{
-			return error;
-		}
-		return NULL;
-	}
-
-	std::string WithDetail(const char* p_message, const std::string& p_detail)
-	{
-		return std::string(p_message) + " (\"" + p_detail + "\")";
-	}
 }
 
 TEST_F(TiledBackgroundTest, NewParentHasEmptyTilesAndDefaultSettings)
@@ -161,9 +145,9 @@ TEST_F(TiledBackgroundTest, ParentConstructorRefusesNullPathAndZeroSizes)
 		{NULL, 1, 1, zelplayTILED_BACKGROUND_ERROR__TILE_TEXTURE_LIST_PATH_NULL,
 			zelplayTILED_BACKGROUND_ERROR__TILE_TEXTURE_LIST_PATH_NULL},
 		{m_colours.c_str(), 0, 0, zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT,
-			WithDetail(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_colours)},
+			Quoted(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_colours)},
 		{m_colours.c_str(), 1, 0, zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__PARENT,
-			WithDetail(zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__PARENT, m_colours)},
+			Quoted(zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__PARENT, m_colours)},
 	};
 	for (const Case& c : cases)
 	{
@@ -179,7 +163,7 @@ TEST_F(TiledBackgroundTest, TextureListFailuresReachTheCallerUnchanged)
 
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST,
 		Thrown([&] { zelplayTiledBackground background(missing.c_str(), 1, 1, &m_errors); }));
-	EXPECT_EQ(WithDetail(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, missing), NextLine());
+	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, missing), NextLine());
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -194,7 +178,7 @@ TEST_F(TiledBackgroundTest, TexturesOfDifferentSizesAreRefusedEvenWithTheSamePad
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM,
 		Thrown([&] { zelplayTiledBackground background(list.c_str(), 1, 1, &m_errors); }));
-	EXPECT_EQ(WithDetail(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM, list), NextLine());
+	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM, list), NextLine());
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Failures.h"
+
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -20,19 +22,6 @@ namespace
 	// HELLO at (10, 20), message 1; A above BC at (100, 50), message 2; GO at
 	// (200, 20), message 2.
 	const char THREE[] = "fixtures/buttons_three.txt";
-
-	const char* Thrown(const std::function<void()>& p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* error)
-		{
-			return error;
-		}
-		return NULL;
-	}
 
 	std::string WithPath(const char* p_message, const std::string& p_path)
 	{

@@ -8,6 +8,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include "Failures.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -24,19 +26,6 @@ namespace
 	// One point per corner, margin 4; stipple 0x0FFF x 1, width 1; hover 0xF0F0 x 2,
 	// width 7; disabled opacity 0.5. The patterns are written with a 17th bit.
 	const char OCTAGON[] = "fixtures/rounded_octagon.txt";
-
-	const char* Thrown(const std::function<void()>& p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* error)
-		{
-			return error;
-		}
-		return NULL;
-	}
 
 	std::string WithPath(const char* p_message, const std::string& p_path)
 	{

@@ -1,6 +1,7 @@
 #ifndef TEXTURE_FIXTURES_H
 #define TEXTURE_FIXTURES_H
 
+#include "Failures.h"
 #include "zelStringQueue.h"
 
 #include <GL/gl.h>
@@ -108,34 +109,6 @@ namespace TextureFixtures
 		GLint value = 0;
 		glGetTexParameteriv(GL_TEXTURE_2D, p_parameter, &value);
 		return value;
-	}
-
-	// The message an operation throws, or null if it throws nothing.
-	template <typename Operation>
-	const char* Thrown(Operation p_operation)
-	{
-		try
-		{
-			p_operation();
-		}
-		catch (const char* error)
-		{
-			return error;
-		}
-		return NULL;
-	}
-
-	// Every line recorded since the queue was last read.
-	inline std::vector<std::string> Lines(zelStringQueue& p_queue)
-	{
-		std::vector<std::string> lines;
-		while (!p_queue.IsEndOfQueue())
-		{
-			char* line = p_queue.Pop();
-			lines.push_back(line);
-			std::free(line);
-		}
-		return lines;
 	}
 }
 

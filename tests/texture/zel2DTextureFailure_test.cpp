@@ -59,21 +59,21 @@ namespace
 TEST_F(TextureFailure, NullListPathIsRecordedBare)
 {
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__NULL_LIST_PATH, Construct(static_cast<const char*>(NULL), &m_errors));
-	EXPECT_EQ(std::vector<std::string>{ zel2DTEXTURE_LIST_ERROR__NULL_LIST_PATH }, Lines(m_errors));
+	EXPECT_EQ(std::vector<std::string>{ zel2DTEXTURE_LIST_ERROR__NULL_LIST_PATH }, NewlyRecordedLines(m_errors));
 }
 
 TEST_F(TextureFailure, MissingListIsRecordedWithItsPath)
 {
 	const std::string path = m_folder.File("no such list.txt");
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, Construct(path, &m_errors));
-	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, path) }, Lines(m_errors));
+	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, path) }, NewlyRecordedLines(m_errors));
 }
 
 TEST_F(TextureFailure, ListWithoutTexturesIsRefused)
 {
 	const std::string path = List("no listings here, only words\n");
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__EMPTY_LIST, Construct(path, &m_errors));
-	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__EMPTY_LIST, path) }, Lines(m_errors));
+	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__EMPTY_LIST, path) }, NewlyRecordedLines(m_errors));
 }
 
 // Each broken listing follows a good one, so that what was already made must
@@ -134,7 +134,7 @@ TEST_F(TextureFailure, BrokenListingsAreRecordedWithTheirDetailAndTheListPath)
 		std::vector<std::string> expected = { failure.line, WHILST + path + WAS_BEING_INPUT };
 		if (failure.line.empty())
 			expected.erase(expected.begin());
-		EXPECT_EQ(expected, Lines(errors));
+		EXPECT_EQ(expected, NewlyRecordedLines(errors));
 	}
 }
 
@@ -144,7 +144,7 @@ TEST_F(TextureFailure, ALabelIsHandedOutBeforeItsImageIsLoaded)
 	const std::string path = List(Listing("good", m_image) + Listing("bad", m_folder.File("missing.bmp")));
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_IMAGE,
 		Thrown([&] { zel2DTexture textures(path.c_str(), &labels, &m_errors); }));
-	EXPECT_EQ((std::vector<std::string>{ "good", "bad" }), Lines(labels));
+	EXPECT_EQ((std::vector<std::string>{ "good", "bad" }), NewlyRecordedLines(labels));
 }
 
 TEST_F(TextureFailure, ImageBeyondTheLargestOpenGLTextureIsRefused)
@@ -161,7 +161,7 @@ TEST_F(TextureFailure, ImageBeyondTheLargestOpenGLTextureIsRefused)
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__IMAGE_TOO_LARGE, Construct(path, &m_errors));
 	const std::vector<std::string> expected = {
 		Quoted(zel2DTEXTURE_LIST_ERROR__IMAGE_TOO_LARGE, tall), WHILST + path + WAS_BEING_INPUT };
-	EXPECT_EQ(expected, Lines(m_errors));
+	EXPECT_EQ(expected, NewlyRecordedLines(m_errors));
 }
 
 TEST_F(TextureFailure, WithoutErrorQueueFailuresStillThrow)
@@ -184,14 +184,14 @@ TEST_F(TextureFailure, BindOfAnUnknownOrNullLabelIsRecorded)
 	{
 		SCOPED_TRACE(label);
 		EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, Thrown([&] { textures.Bind(label); }));
-		EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, label) }, Lines(m_errors));
+		EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, label) }, NewlyRecordedLines(m_errors));
 	}
 
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__NULL_LABEL, Thrown([&] { textures.Bind(NULL); }));
-	EXPECT_EQ(std::vector<std::string>{ zel2DTEXTURE_LIST_ERROR__NULL_LABEL }, Lines(m_errors));
+	EXPECT_EQ(std::vector<std::string>{ zel2DTEXTURE_LIST_ERROR__NULL_LABEL }, NewlyRecordedLines(m_errors));
 
 	// Every entry records in the queue the list was given.
 	zel2DTexture* entry = textures.Bind("c");
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, Thrown([&] { entry->Bind("zz"); }));
-	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, "zz") }, Lines(m_errors));
+	EXPECT_EQ(std::vector<std::string>{ Quoted(zel2DTEXTURE_LIST_ERROR__LABEL_NOT_FOUND, "zz") }, NewlyRecordedLines(m_errors));
 }

@@ -90,7 +90,7 @@ TEST_F(TextureLayout, PadsEveryImageToThePowerOfTwoSizesAndBindsItByLabel)
 		free(label);
 	}
 	EXPECT_TRUE(labels.IsEndOfQueue());
-	EXPECT_TRUE(Lines(m_errors).empty());
+	EXPECT_TRUE(NewlyRecordedLines(m_errors).empty());
 }
 
 TEST_F(TextureLayout, FlipsTheImageIntoTheBottomRowsAndPadsWithTransparentBlack)
