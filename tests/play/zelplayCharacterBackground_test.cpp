@@ -82,16 +82,6 @@ namespace
 			return m_folder.File(p_name);
 		}
 
-		std::string NextLine()
-		{
-			if (m_errors.IsEndOfQueue())
-				return "<no line>";
-			char* line = m_errors.Pop();
-			const std::string text = line;
-			free(line);
-			return text;
-		}
-
 		TempFolder m_folder;
 		zelStringQueue m_errors;
 		std::string m_font;
@@ -145,7 +135,7 @@ TEST_F(CharacterBackgroundTest, OperationsReachTheTiledBackground)
 	// Their failures are the tiled background's, and are thrown.
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_TEXTURE_NO__TILE,
 		Thrown([&] { background.Tile(0, 0, NO_OF_GLYPHS); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_TEXTURE_NO__TILE, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_TEXTURE_NO__TILE, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -190,7 +180,7 @@ TEST_F(CharacterBackgroundTest, DefinitionChecksInTheirOrder)
 		const std::string path = WriteDefinition("case.def", c.text);
 		EXPECT_EQ(c.error, Thrown([&] { zelplayCharacterBackground background(path.c_str(), 5, 2, &m_errors); }))
 			<< c.what;
-		EXPECT_EQ(Quoted(c.error, path), NextLine()) << c.what;
+		EXPECT_EQ(Quoted(c.error, path), NextRecordedLine(m_errors)) << c.what;
 		EXPECT_TRUE(m_errors.IsEndOfQueue()) << c.what;
 	}
 }
@@ -217,10 +207,10 @@ TEST_F(CharacterBackgroundTest, ConstructorFailuresThatQueueTheirOwnLines)
 	const std::string missing = m_folder.File("missing.def");
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__DEFINITION_PATH_NULL,
 		Thrown([&] { zelplayCharacterBackground background(static_cast<const char*>(NULL), 5, 2, &m_errors); }));
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__DEFINITION_PATH_NULL, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__DEFINITION_PATH_NULL, NextRecordedLine(m_errors));
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION,
 		Thrown([&] { zelplayCharacterBackground background(missing.c_str(), 5, 2, &m_errors); }));
-	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION, missing), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_OPEN_DEFINITION, missing), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	// Without a queue they only throw.
@@ -233,7 +223,7 @@ TEST_F(CharacterBackgroundTest, FailuresOfTheListAndTheTiledBackgroundReachTheCa
 	const std::string negative = WriteDefinition("negative.def", ".digits=\"-1\"\n" + PathMember());
 	EXPECT_EQ(zelHLL_ERROR__OUT_OF_RANGE,
 		Thrown([&] { zelplayCharacterBackground background(negative.c_str(), 5, 2, &m_errors); }));
-	EXPECT_EQ(std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (digits)", NextLine());
+	EXPECT_EQ(std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (digits)", NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	const std::string pathless = WriteDefinition("pathless.def", ".digits=\"0\"\n");
@@ -244,12 +234,12 @@ TEST_F(CharacterBackgroundTest, FailuresOfTheListAndTheTiledBackgroundReachTheCa
 	const std::string noFont = WriteDefinition("nofont.def", ".digits=\"0\"\n.path=\"" + m_folder.File("none.txt") + "\"\n");
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST,
 		Thrown([&] { zelplayCharacterBackground background(noFont.c_str(), 5, 2, &m_errors); }));
-	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, m_folder.File("none.txt")), NextLine());
+	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, m_folder.File("none.txt")), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT,
 		Thrown([&] { zelplayCharacterBackground background(m_font.c_str(), 0, 2, &m_errors); }));
-	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_folder.File("font.txt")), NextLine());
+	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__ZERO_WIDTH__PARENT, m_folder.File("font.txt")), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -283,11 +273,11 @@ TEST_F(CharacterBackgroundTest, CharactersThatWriteNothing)
 
 	background.Character('?', 0, 0);
 	EXPECT_EQ(5, background.Tile(0, 0));
-	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_CHARACTER, "?"), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_CHARACTER, "?"), NextRecordedLine(m_errors));
 
 	// Writing never throws: a tile outside the grid is only queued.
 	EXPECT_TRUE(Thrown([&] { background.Character('1', 2, 0); }) == NULL);
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_COORDINATES, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_COORDINATES, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -333,14 +323,14 @@ TEST_F(CharacterBackgroundTest, StringQueuesUnrecognisedSequencesAndBadStarts)
 
 	background.String("A&qB", 0, 0, true);
 	EXPECT_EQ((std::vector<std::string>{"AB...", "....."}), Rows(background));
-	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_FORMATTING_SEQUENCE, "&q"), NextLine());
+	EXPECT_EQ(Quoted(zelplayCHARACTER_BACKGROUND_ERROR__UNRECOGNISED_FORMATTING_SEQUENCE, "&q"), NextRecordedLine(m_errors));
 
 	background.String(NULL, 0, 0, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING, NextRecordedLine(m_errors));
 	background.String("1", 5, 0, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_WIDTH, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_WIDTH, NextRecordedLine(m_errors));
 	background.String("1", 0, 2, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 	EXPECT_EQ((std::vector<std::string>{"AB...", "....."}), Rows(background));
 }
@@ -392,9 +382,9 @@ TEST_F(CharacterBackgroundTest, StringWidthAndHeightCountAsWritingWould)
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	EXPECT_EQ(0, background.StringWidth(NULL, true));
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING__STRING_WIDTH, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING__STRING_WIDTH, NextRecordedLine(m_errors));
 	EXPECT_EQ(0, background.StringHeight(NULL, true));
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING__STRING_HEIGHT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_STRING__STRING_HEIGHT, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -433,13 +423,13 @@ TEST_F(CharacterBackgroundTest, IntegersThatDoNotFitAreOnlyQueued)
 	zelplayCharacterBackground background(m_font.c_str(), 5, 2, &m_errors);
 
 	background.Int(12345, 2, 0, true, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NO_TOO_LONG, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NO_TOO_LONG, NextRecordedLine(m_errors));
 	background.Int(1, 0, 2, true, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextRecordedLine(m_errors));
 	background.Int__RightAligned(123456, 0, true, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_WIDTH, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_WIDTH, NextRecordedLine(m_errors));
 	background.Int__RightAligned(1, 2, false, false);
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__START_COORD_OUTSIDE_TILED_BACKGROUND_HEIGHT, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 	EXPECT_EQ((std::vector<std::string>{".....", "....."}), Rows(background));
 }
@@ -467,10 +457,10 @@ TEST_F(CharacterBackgroundTest, ChildConstructorFailures)
 
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_PARENT,
 		Thrown([&] { zelplayCharacterBackground child(static_cast<zelplayCharacterBackground*>(NULL), 5, 2, &m_errors); }));
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_PARENT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__NULL_PARENT, NextRecordedLine(m_errors));
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__CHILD,
 		Thrown([&] { zelplayCharacterBackground child(&parent, 5, 0, &m_errors); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__CHILD, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__ZERO_HEIGHT__CHILD, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 	// The refused child was not counted: the parent goes at the end of the scope.
 }
@@ -484,7 +474,7 @@ TEST_F(CharacterBackgroundTest, ParentRefusesDestructionWhileAChildLives)
 
 	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT,
 		Thrown([&] { parent->~zelplayCharacterBackground(); }));
-	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextLine());
+	EXPECT_EQ(zelplayCHARACTER_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	// Nothing was released: the child still writes with the parent's font.

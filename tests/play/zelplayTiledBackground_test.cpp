@@ -80,16 +80,6 @@ namespace
 			return WriteList("many.txt", listings);
 		}
 
-		std::string NextLine()
-		{
-			if (m_errors.IsEndOfQueue())
-				return "<no line>";
-			char* line = m_errors.Pop();
-			const std::string text = line;
-			free(line);
-			return text;
-		}
-
 		TempFolder m_folder;
 		zelStringQueue m_errors;
 		std::string m_colours;
@@ -152,7 +142,7 @@ TEST_F(TiledBackgroundTest, ParentConstructorRefusesNullPathAndZeroSizes)
 	for (const Case& c : cases)
 	{
 		EXPECT_EQ(c.error, Thrown([&] { zelplayTiledBackground background(c.path, c.width, c.height, &m_errors); }));
-		EXPECT_EQ(c.line, NextLine());
+		EXPECT_EQ(c.line, NextRecordedLine(m_errors));
 		EXPECT_TRUE(m_errors.IsEndOfQueue());
 	}
 }
@@ -163,7 +153,7 @@ TEST_F(TiledBackgroundTest, TextureListFailuresReachTheCallerUnchanged)
 
 	EXPECT_EQ(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST,
 		Thrown([&] { zelplayTiledBackground background(missing.c_str(), 1, 1, &m_errors); }));
-	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, missing), NextLine());
+	EXPECT_EQ(Quoted(zel2DTEXTURE_LIST_ERROR__UNABLE_TO_OPEN_LIST, missing), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -178,7 +168,7 @@ TEST_F(TiledBackgroundTest, TexturesOfDifferentSizesAreRefusedEvenWithTheSamePad
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM,
 		Thrown([&] { zelplayTiledBackground background(list.c_str(), 1, 1, &m_errors); }));
-	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM, list), NextLine());
+	EXPECT_EQ(Quoted(zelplayTILED_BACKGROUND_ERROR__TEXTURE_DIMENSIONS_NOT_UNIFORM, list), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -197,7 +187,7 @@ TEST_F(TiledBackgroundTest, AcceptsAtMost254TileTextures)
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__TOO_MANY_TEXTURES,
 		Thrown([&] { zelplayTiledBackground background(list255.c_str(), 1, 1, &m_errors); }));
 	EXPECT_EQ(std::string(zelplayTILED_BACKGROUND_ERROR__TOO_MANY_TEXTURES)
-		+ " (cap on no. of tile textures is 254; \"" + list255 + "\")", NextLine());
+		+ " (cap on no. of tile textures is 254; \"" + list255 + "\")", NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -258,7 +248,7 @@ TEST_F(TiledBackgroundTest, TileChecksTheTextureNumberBeforeTheCoordinates)
 	for (const Case& c : cases)
 	{
 		EXPECT_EQ(c.error, Thrown(c.operation)) << c.what;
-		EXPECT_EQ(c.error, NextLine()) << c.what;
+		EXPECT_EQ(c.error, NextRecordedLine(m_errors)) << c.what;
 		EXPECT_TRUE(m_errors.IsEndOfQueue()) << c.what;
 	}
 	EXPECT_EQ(2, background.Tile(1, 1));
@@ -296,10 +286,10 @@ TEST_F(TiledBackgroundTest, OffsetsBelowMinusTheTileSizeAreRefused)
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__X_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH,
 		Thrown([&] { background.TileXOffset(-13); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__X_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__X_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH, NextRecordedLine(m_errors));
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__Y_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH,
 		Thrown([&] { background.TileYOffset(-13); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__Y_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__Y_OFFSET_LESS_THAN_TILE_TEXTURE_WIDTH, NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 	EXPECT_EQ(-12, background.TileXOffset());
 	EXPECT_EQ(-12, background.TileYOffset());
@@ -350,7 +340,7 @@ TEST_F(TiledBackgroundTest, ChildSharesTheTileTexturesWithItsOwnGrid)
 		EXPECT_EQ(1, parent.Tile(0, 0));
 		EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__INVALID_TILE_TEXTURE_NO__TILE,
 			Thrown([&] { child.Tile(0, 0, 3); }));
-		NextLine();
+		NextRecordedLine(m_errors);
 	}
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
@@ -373,7 +363,7 @@ TEST_F(TiledBackgroundTest, ChildConstructorRefusesNullParentAndZeroSizes)
 	for (const Case& c : cases)
 	{
 		EXPECT_EQ(c.error, Thrown([&] { zelplayTiledBackground child(c.parent, c.width, c.height, &m_errors); }));
-		EXPECT_EQ(c.error, NextLine());
+		EXPECT_EQ(c.error, NextRecordedLine(m_errors));
 		EXPECT_TRUE(m_errors.IsEndOfQueue());
 	}
 	// The refused children were never counted: the parent can still go
@@ -391,10 +381,10 @@ TEST_F(TiledBackgroundTest, ParentRefusesDestructionWhileAChildLives)
 
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT,
 		Thrown([&] { parent->~zelplayTiledBackground(); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextRecordedLine(m_errors));
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT,
 		Thrown([&] { child->~zelplayTiledBackground(); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextRecordedLine(m_errors));
 
 	// Nothing was released: both still work.
 	parent->Tile(1, 0, 2);
@@ -404,7 +394,7 @@ TEST_F(TiledBackgroundTest, ParentRefusesDestructionWhileAChildLives)
 	delete grandchild;
 	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT,
 		Thrown([&] { parent->~zelplayTiledBackground(); }));
-	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextLine());
+	EXPECT_EQ(zelplayTILED_BACKGROUND_ERROR__UNABLE_TO_DELETE_PARENT, NextRecordedLine(m_errors));
 	EXPECT_TRUE(Thrown([&] { child->~zelplayTiledBackground(); }) == NULL);
 	EXPECT_TRUE(Thrown([&] { parent->~zelplayTiledBackground(); }) == NULL);
 	EXPECT_TRUE(m_errors.IsEndOfQueue());

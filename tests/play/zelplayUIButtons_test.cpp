@@ -50,16 +50,6 @@ namespace
 			EXPECT_EQ(nullptr, Thrown([&] { delete m_font; }));
 		}
 
-		std::string NextLine()
-		{
-			if (m_errors.IsEndOfQueue())
-				return "<no line>";
-			char* line = m_errors.Pop();
-			const std::string text = line;
-			free(line);
-			return text;
-		}
-
 		std::string WriteList(const std::string& p_name, unsigned int p_noOfButtons)
 		{
 			std::string list;
@@ -289,7 +279,7 @@ TEST_F(UIButtonsTest, ClickWithoutAPlaceForTheMessageFails)
 	buttons.MoveMouse(12, 22);
 
 	EXPECT_EQ(zelplayUIBUTTONS_ERROR__NULL_MESSAGE, Thrown([&] { buttons.ClickMouse(300, 300, NULL); }));
-	EXPECT_EQ("(zelplayUIButtons::ClickMouse) p_message == NULL", NextLine());
+	EXPECT_EQ("(zelplayUIButtons::ClickMouse) p_message == NULL", NextRecordedLine(m_errors));
 	// A refused click changes nothing.
 	EXPECT_TRUE(buttons.MouseIsOverAButton());
 }
@@ -376,7 +366,7 @@ TEST_F(UIButtonsTest, ListFailuresAreRecordedWithThePath)
 		EXPECT_EQ(c.error, Thrown([&] { made = new zelplayUIButtons(c.path.c_str(), m_font, &m_errors); }));
 		EXPECT_EQ(nullptr, made);
 		for (const std::string& line : c.lines)
-			EXPECT_EQ(line, NextLine());
+			EXPECT_EQ(line, NextRecordedLine(m_errors));
 		EXPECT_TRUE(m_errors.IsEndOfQueue());
 	}
 }
@@ -393,7 +383,7 @@ TEST_F(UIButtonsTest, NullArgumentsAreRefusedBare)
 	{
 		zelplayCharacterBackground* font = c.withFont ? m_font : NULL;
 		EXPECT_EQ(c.error, Thrown([&] { zelplayUIButtons buttons(c.path, font, &m_errors); }));
-		EXPECT_EQ(c.error, NextLine());
+		EXPECT_EQ(c.error, NextRecordedLine(m_errors));
 	}
 	EXPECT_EQ("(zelplayUIButtons::[constructor]/Initialise) p_listPath == NULL",
 		std::string(zelplayUIBUTTONS_ERROR__NULL_LIST_PATH));
@@ -410,7 +400,7 @@ TEST_F(UIButtonsTest, AFailedInitialiseLeavesTheObjectUninitialisedAndQuiet)
 		zelplayUIButtons buttons;
 		buttons.Initialise("fixtures/buttons_empty.txt", m_font, &m_errors);
 	}));
-	EXPECT_EQ(WithPath(zelplayUIBUTTONS_ERROR__NO_BUTTONS_IN_LIST, "fixtures/buttons_empty.txt"), NextLine());
+	EXPECT_EQ(WithPath(zelplayUIBUTTONS_ERROR__NO_BUTTONS_IN_LIST, "fixtures/buttons_empty.txt"), NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 
 	// After a failure the same object can be initialised with a good list.
@@ -428,7 +418,7 @@ TEST_F(UIButtonsTest, SecondInitialiseIsRefused)
 
 	// Refused before the new queue is taken: the line goes to the object's queue.
 	EXPECT_EQ(zelplayUIBUTTONS_ERROR__INITIALISED, Thrown([&] { buttons.Initialise(THREE, m_font, &otherErrors); }));
-	EXPECT_EQ("(zelplayUIButtons::Initialise) m_initialised == true", NextLine());
+	EXPECT_EQ("(zelplayUIButtons::Initialise) m_initialised == true", NextRecordedLine(m_errors));
 	EXPECT_TRUE(otherErrors.IsEndOfQueue());
 	EXPECT_EQ(3, buttons.NoOfButtons());
 }
@@ -470,11 +460,11 @@ TEST_F(UIButtonsTest, AnUninitialisedObjectRefusesEveryOperation)
 	{
 		SCOPED_TRACE(i);
 		EXPECT_EQ(zelplayUIBUTTONS_ERROR__NOT_INITIALISED, Thrown(operations[i]));
-		EXPECT_EQ("(zelplayUIButtons::{...}) m_initialised == false", NextLine());
+		EXPECT_EQ("(zelplayUIButtons::{...}) m_initialised == false", NextRecordedLine(m_errors));
 	}
 
 	EXPECT_EQ(zelplayUIBUTTONS_ERROR__NOT_INITIALISED__DESTRUCTOR, Thrown([&] { delete buttons; }));
-	EXPECT_EQ("(zelplayUIButtons::[destructor]) m_initialised == false", NextLine());
+	EXPECT_EQ("(zelplayUIButtons::[destructor]) m_initialised == false", NextRecordedLine(m_errors));
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
 
@@ -496,7 +486,7 @@ TEST_F(UIButtonsTest, ButtonIndicesAreCheckedAgainstTheNumberOfButtons)
 		SCOPED_TRACE(i);
 		EXPECT_EQ(nullptr, Thrown([&] { operations[i](2); }));
 		EXPECT_EQ(zelplayUIBUTTONS_ERROR__ILLEGAL_BUTTON, Thrown([&] { operations[i](3); }));
-		EXPECT_EQ("(zelplayUIButtons::{...}) p_button >= m_noOfButtons", NextLine());
+		EXPECT_EQ("(zelplayUIButtons::{...}) p_button >= m_noOfButtons", NextRecordedLine(m_errors));
 	}
 	EXPECT_TRUE(m_errors.IsEndOfQueue());
 }
@@ -519,10 +509,10 @@ TEST_F(UIButtonsTest, RecordedLinesReportMissingTexts)
 	buttons->PushErrorString(NULL);
 	buttons->PushErrorString(NULL, "here");
 	buttons->PushErrorString("(x) failed", NULL);
-	EXPECT_EQ("(x) failed (\"here\")", NextLine());
-	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorString == NULL", NextLine());
-	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorString == NULL", NextLine());
-	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorStringDetail == NULL", NextLine());
+	EXPECT_EQ("(x) failed (\"here\")", NextRecordedLine(m_errors));
+	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorString == NULL", NextRecordedLine(m_errors));
+	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorString == NULL", NextRecordedLine(m_errors));
+	EXPECT_EQ("(zelplayUIButtons::PushErrorString) p_errorStringDetail == NULL", NextRecordedLine(m_errors));
 
 	buttons->SetErrorStrings(NULL);
 	EXPECT_EQ(zelplayUIBUTTONS_ERROR__NOT_INITIALISED__DESTRUCTOR, Thrown([&] { delete buttons; }));

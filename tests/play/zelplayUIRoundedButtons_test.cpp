@@ -131,16 +131,6 @@ namespace
 			EXPECT_EQ(nullptr, Thrown([&] { delete m_font; }));
 		}
 
-		std::string NextLine()
-		{
-			if (m_errors.IsEndOfQueue())
-				return "<no line>";
-			char* line = m_errors.Pop();
-			const std::string text = line;
-			free(line);
-			return text;
-		}
-
 		zelStringQueue m_errors;
 		zelplayCharacterBackground* m_font;
 	};
@@ -370,8 +360,8 @@ TEST_F(UIRoundedButtonsTest, DefinitionValuesAreCheckedAgainstTheirBounds)
 		else
 		{
 			EXPECT_EQ(zelHLL_ERROR__OUT_OF_RANGE, error);
-			EXPECT_EQ(std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (" + c.label + ")", NextLine());
-			EXPECT_EQ(WithPath(zelHLL_ERROR__OUT_OF_RANGE, path), NextLine());
+			EXPECT_EQ(std::string(zelHLL_ERROR__OUT_OF_RANGE) + " (" + c.label + ")", NextRecordedLine(m_errors));
+			EXPECT_EQ(WithPath(zelHLL_ERROR__OUT_OF_RANGE, path), NextRecordedLine(m_errors));
 		}
 		EXPECT_TRUE(m_errors.IsEndOfQueue());
 	}
@@ -412,7 +402,7 @@ TEST_F(UIRoundedButtonsTest, FailedConstructionReleasesWhatItBuilt)
 		EXPECT_EQ(nullptr, made);
 		// Only the failure itself is recorded: the unfinished object is released quietly.
 		for (const std::string& line : c.lines)
-			EXPECT_EQ(line, NextLine());
+			EXPECT_EQ(line, NextRecordedLine(m_errors));
 		EXPECT_TRUE(m_errors.IsEndOfQueue());
 	}
 }

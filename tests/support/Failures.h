@@ -39,6 +39,17 @@ inline std::vector<std::string> NewlyRecordedLines(zelStringQueue& p_queue)
 	return lines;
 }
 
+// The next line at the queue's cursor, or "<no line>" when there is none.
+inline std::string NextRecordedLine(zelStringQueue& p_queue)
+{
+	if (p_queue.IsEndOfQueue())
+		return "<no line>";
+	char* line = p_queue.Pop();
+	const std::string text = line;
+	free(line);
+	return text;
+}
+
 // Every line recorded in the queue, from the first.
 inline std::vector<std::string> RecordedLines(zelStringQueue& p_queue)
 {
